@@ -1,0 +1,56 @@
+#include "shell/money.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace quorin {
+
+double roundHalfEven(double v) {
+  if (!std::isfinite(v)) return v;
+  return std::nearbyint(v);  // default rounding mode is to-nearest-even
+}
+
+double roundAsShown(double v, int decimals) {
+  if (!std::isfinite(v)) return v;
+  char buf[512];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+  return std::strtod(buf, nullptr);
+}
+
+double truncateDown(double v) { return std::floor(v); }
+
+std::string formatFixed(double v, int decimals) {
+  if (!std::isfinite(v)) return "0";
+  char buf[512];
+  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+  std::string s(buf);
+  if (s.find_first_not_of("-0.") == std::string::npos && s[0] == '-') s.erase(0, 1);  // no "-0.00"
+  return s;
+}
+
+std::string formatGrouped(double v, int decimals) {
+  std::string s = formatFixed(v, decimals);
+  bool negative = !s.empty() && s[0] == '-';
+  std::string digits = negative ? s.substr(1) : s;
+  auto dot = digits.find('.');
+  std::string whole = dot == std::string::npos ? digits : digits.substr(0, dot);
+  std::string frac = dot == std::string::npos ? "" : digits.substr(dot);
+  std::string grouped;
+  int count = 0;
+  for (auto it = whole.rbegin(); it != whole.rend(); ++it) {
+    if (count > 0 && count % 3 == 0) grouped.insert(grouped.begin(), ' ');
+    grouped.insert(grouped.begin(), *it);
+    ++count;
+  }
+  return (negative ? "-" : "") + grouped + frac;
+}
+
+std::string formatShortest(double v) {
+  char buf[64];
+  auto res = std::to_chars(buf, buf + sizeof buf, v);
+  return std::string(buf, res.ptr);
+}
+
+}  // namespace quorin

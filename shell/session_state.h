@@ -1,0 +1,39 @@
+// The values the calculators share for the whole run. Owned by the main
+// window (or by one command-line call) and handed to the windows; never
+// saved, reset at start-up and by "Initialise All".
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "finance/finance_state.h"
+#include "tax/ruravuvo.h"
+#include "tax/tax_scale.h"
+
+namespace quorin {
+
+struct SessionState {
+  std::string ProgramFolder;
+  std::string ReportDatabasePath;
+  std::string SettingsDatabasePath;
+
+  RuravUvoState ruravuvo;
+  LoansState loans;
+  LoanBusterState loanBuster;
+  LoanComparisonState loanComparison;
+  InflationState inflation;
+  DailyBalanceState dailyBalance;
+
+  std::int16_t PrintChoice = 0;     // 0 preview window, 1 printer; never reset
+  bool DisclaimerAccepted = false;  // never reset
+
+  // Sets the program folder and the two database paths beside it.
+  void setProgramFolder(const std::string& folder);
+  std::string pathBesideProgram(const std::string& fileName) const;
+
+  // Step 1 of "Initialise All", and start-up: every group back to its
+  // defaults, except what the groups themselves keep.
+  void reset();
+};
+
+}  // namespace quorin

@@ -1,0 +1,5 @@
+list(APPEND QUORIN_CORE_SOURCES
+  shell/money.cpp
+  shell/day_number.cpp
+  shell/session_state.cpp
+)

@@ -1,0 +1,84 @@
+// Day numbers, rounding, display masks and field limits.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "shell/day_number.h"
+#include "shell/money.h"
+#include "widgets/field_limits.h"
+
+using namespace quorin;
+
+namespace {
+
+TEST(DayNumbers, KnownSerials) {
+  EXPECT_EQ(dayNumber(1899, 12, 30), 0);
+  EXPECT_EQ(dayNumber(2025, 3, 1), kTaxYearStart);
+  EXPECT_EQ(dayNumber(2026, 2, 28), kTaxYearEnd);
+  EXPECT_EQ(dayNumber(1800, 1, 1), kDayNotEntered);
+  EXPECT_EQ(formatDay(45717), "01/03/2025");
+  EXPECT_EQ(formatDay(-36522), "01/01/1800");
+  EXPECT_EQ(parseDay("31/03/2025"), 45747);
+  EXPECT_EQ(parseDay("1/3/2025"), 45717);
+  EXPECT_FALSE(parseDay("29/02/2026"));
+  EXPECT_FALSE(parseDay("31/04/2025"));
+  EXPECT_FALSE(parseDay("abc"));
+  EXPECT_FALSE(parseDay("01/03/25"));
+  EXPECT_TRUE(parseDay("29/02/2024"));
+}
+
+TEST(Rounding, HalfToEvenAndAsShown) {
+  EXPECT_EQ(roundHalfEven(2.5), 2);
+  EXPECT_EQ(roundHalfEven(3.5), 4);
+  EXPECT_EQ(roundHalfEven(-2.5), -2);
+  EXPECT_EQ(roundHalfEven(5249.6), 5250);
+  EXPECT_EQ(roundAsShown(177.12, 2), 177.12);
+  EXPECT_EQ(roundAsShown(0.125, 2), 0.12);  // binary 0.125 is an exact half
+  EXPECT_EQ(truncateDown(-0.5), -1);
+}
+
+TEST(DisplayMasks, DotDecimalAndSpaceGrouping) {
+  EXPECT_EQ(formatFixed(4783.083333, 2), "4783.08");
+  EXPECT_EQ(formatFixed(-0.001, 2), "0.00");
+  EXPECT_EQ(formatGrouped(1234567.891, 2), "1 234 567.89");
+  EXPECT_EQ(formatGrouped(-1234.5, 2), "-1 234.50");
+  EXPECT_EQ(formatGrouped(999, 0), "999");
+  EXPECT_EQ(formatGrouped(0, 2), "0.00");
+  EXPECT_EQ(formatShortest(4783.083333333333), "4783.083333333333");
+  EXPECT_EQ(formatShortest(30000), "30000");
+}
+
+TEST(FieldLimits, NumbersDatesAndText) {
+  EXPECT_EQ(parseNumber(""), 0.0);
+  EXPECT_EQ(parseNumber("1 234.5"), 1234.5);
+  EXPECT_EQ(parseNumber("-5"), -5.0);
+  EXPECT_FALSE(parseNumber("12a"));
+  EXPECT_FALSE(parseNumber("1.2.3"));
+  EXPECT_FALSE(parseNumber("-"));
+
+  FieldLimit whole{FieldKind::Whole, 0, 999};
+  double v = 0;
+  EXPECT_FALSE(checkText("silgEdit9", whole, "40", v));
+  EXPECT_EQ(v, 40);
+  auto r = checkText("silgEdit9", whole, "1000", v);
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->field, "silgEdit9");
+  EXPECT_EQ(r->title, "Incorrect Value");
+  EXPECT_TRUE(checkText("silgEdit9", whole, "4.5", v));
+  EXPECT_TRUE(checkText("silgEdit9", whole, "forty", v));
+
+  FieldLimit date{FieldKind::Date, kTaxYearStart, kTaxYearEnd};
+  date.message = "The date entered is not correct please enter a date between 01/03/2025 and 28/02/2026";
+  EXPECT_FALSE(checkText("dtMStartDate", date, "28/02/2026", v));
+  auto d = checkText("dtMStartDate", date, "01/03/2026", v);
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->title, "Incorrect Date");
+  EXPECT_EQ(d->message, date.message);
+
+  FieldLimit name{FieldKind::Text};
+  name.maxLength = 3;
+  EXPECT_FALSE(checkText("Text1", name, "\xC3\xA9\xC3\xA9\xC3\xA9", v));  // three characters
+  EXPECT_TRUE(checkText("Text1", name, "abcd", v));
+}
+
+}  // namespace

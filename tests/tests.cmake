@@ -1,0 +1,21 @@
+# Test programs, one per layer. Files are picked up by folder:
+#   tests/core/*_test.cpp  plain C++ calculations (links quorin_core only)
+#   tests/data/*_test.cpp  stores and report pipeline
+#   tests/gui/*_test.cpp   windows driven offscreen
+#   tests/cli/*_test.cpp   the quorin-cli program run as a process
+include(GoogleTest)
+
+file(GLOB QUORIN_CORE_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/core/*_test.cpp)
+add_executable(quorin_core_tests ${QUORIN_CORE_TESTS})
+# The list of core files, for the test that keeps Qt out of them.
+list(JOIN QUORIN_CORE_SOURCES "\n" QUORIN_CORE_LIST)
+file(WRITE ${CMAKE_BINARY_DIR}/core_sources.txt "${QUORIN_CORE_LIST}\n")
+target_link_libraries(quorin_core_tests PRIVATE quorin_core GTest::gtest GTest::gtest_main)
+target_compile_definitions(quorin_core_tests PRIVATE QUORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+  QUORIN_CORE_LIST_FILE="${CMAKE_BINARY_DIR}/core_sources.txt")
+set_target_properties(quorin_core_tests PROPERTIES AUTOMOC OFF)
+gtest_discover_tests(quorin_core_tests DISCOVERY_TIMEOUT 60)
+
+if(TARGET quorin_gui)
+  include(${CMAKE_SOURCE_DIR}/tests/qt_tests.cmake)
+endif()

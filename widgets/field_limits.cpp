@@ -1,0 +1,84 @@
+#include "widgets/field_limits.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "shell/day_number.h"
+#include "shell/money.h"
+
+namespace quorin {
+
+std::optional<double> parseNumber(std::string_view text) {
+  std::string compact;
+  for (char c : text) {
+    if (c == ' ' || c == '\t') continue;
+    compact.push_back(c);
+  }
+  if (compact.empty()) return 0.0;
+  bool digits = false;
+  bool dot = false;
+  for (std::size_t i = 0; i < compact.size(); ++i) {
+    char c = compact[i];
+    if ((c == '-' || c == '+') && i == 0) continue;
+    if (c == '.' && !dot) { dot = true; continue; }
+    if (c < '0' || c > '9') return std::nullopt;
+    digits = true;
+  }
+  if (!digits) return std::nullopt;
+  return std::strtod(compact.c_str(), nullptr);
+}
+
+static std::string titleFor(const FieldLimit& limit) {
+  if (!limit.title.empty()) return limit.title;
+  return limit.kind == FieldKind::Date ? "Incorrect Date" : "Incorrect Value";
+}
+
+std::string defaultLimitMessage(const FieldLimit& limit) {
+  switch (limit.kind) {
+    case FieldKind::Date:
+      return "The date entered is not correct please enter a date between " +
+             formatDay(static_cast<int>(limit.minimum)) + " and " +
+             formatDay(static_cast<int>(limit.maximum));
+    case FieldKind::Text:
+      return "The text entered may be at most " + std::to_string(limit.maxLength) + " characters long";
+    case FieldKind::Whole:
+      return "Please enter a whole number from " + formatGrouped(limit.minimum, 0) + " to " +
+             formatGrouped(limit.maximum, 0);
+    case FieldKind::Amount:
+      break;
+  }
+  return "Please enter an amount from " + formatGrouped(limit.minimum, limit.decimals) + " to " +
+         formatGrouped(limit.maximum, limit.decimals);
+}
+
+std::optional<Refusal> checkLimit(const std::string& field, const FieldLimit& limit, double value) {
+  bool bad = !std::isfinite(value) || value < limit.minimum || value > limit.maximum;
+  if (limit.kind == FieldKind::Whole && value != std::floor(value)) bad = true;
+  if (!bad) return std::nullopt;
+  return Refusal{titleFor(limit), limit.message.empty() ? defaultLimitMessage(limit) : limit.message, field};
+}
+
+std::optional<Refusal> checkText(const std::string& field, const FieldLimit& limit, std::string_view text,
+                                 double& value) {
+  if (limit.kind == FieldKind::Text) {
+    std::size_t characters = 0;  // UTF-8: count lead bytes only
+    for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
+    if (limit.maxLength > 0 && characters > static_cast<std::size_t>(limit.maxLength))
+      return Refusal{titleFor(limit), limit.message.empty() ? defaultLimitMessage(limit) : limit.message,
+                     field};
+    value = 0;
+    return std::nullopt;
+  }
+  if (limit.kind == FieldKind::Date) {
+    auto day = parseDay(text);
+    if (!day) return checkLimit(field, limit, NAN);
+    value = *day;
+    return checkLimit(field, limit, value);
+  }
+  auto number = parseNumber(text);
+  if (!number) return checkLimit(field, limit, NAN);
+  value = *number;
+  return checkLimit(field, limit, value);
+}
+
+}  // namespace quorin

@@ -1,0 +1,3 @@
+list(APPEND QUORIN_CORE_SOURCES
+  widgets/field_limits.cpp
+)

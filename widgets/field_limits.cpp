@@ -76,7 +76,10 @@ std::optional<Refusal> checkText(const std::string& field, const FieldLimit& lim
     return checkLimit(field, limit, value);
   }
   auto number = parseNumber(text);
-  if (!number) return checkLimit(field, limit, NAN);
+  if (!number)
+    return Refusal{titleFor(limit), "\"" + std::string(text) + "\" is not a number: " +
+                                        (limit.message.empty() ? defaultLimitMessage(limit) : limit.message),
+                   field};
   value = *number;
   return checkLimit(field, limit, value);
 }

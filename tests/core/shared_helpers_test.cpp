@@ -82,3 +82,18 @@ TEST(FieldLimits, NumbersDatesAndText) {
 }
 
 }  // namespace
+
+#include "shell/version.h"
+
+namespace {
+
+TEST(Version, CaptionAndDisclaimerNumber) {
+  EXPECT_EQ(versionText({1, 2, 5}), "1.02.005");
+  EXPECT_EQ(disclaimerNumber({1, 2, 5}), 125);
+  EXPECT_EQ(versionText({1, 0, 12}), "1.00.012");
+  EXPECT_EQ(disclaimerNumber({1, 0, 12}), 1012);
+  EXPECT_GT(disclaimerNumber({1, 0, 13}), disclaimerNumber({1, 0, 12}));
+  EXPECT_EQ(mainCaption({1, 0, 12}).rfind("Quorin 2026 Ver: 1.00.012  ", 0), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,259 @@
+#include "cli/cli_app.h"
+
+#include <CLI/CLI.hpp>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <unistd.h>
+
+#include "cli/batch.h"
+#include "cli/cli_output.h"
+#include "settings/settings_store.h"
+
+namespace quorin::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string programFolder(const char* argv0) {
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec) exe = fs::absolute(argv0);
+  return exe.parent_path().string();
+}
+
+// Option values of one subcommand, by flag name (std::map keeps the
+// references CLI11 holds valid).
+struct Given {
+  std::map<std::string, std::vector<std::string>> values;
+  std::map<std::string, int> switches;
+
+  void bind(CLI::App* sub, const Flag& flag) {
+    const std::string opt = "--" + flag.name;
+    if (flag.kind == FlagKind::Switch) {
+      sub->add_flag(opt, switches[flag.name], flag.help);
+      return;
+    }
+    auto* o = sub->add_option(opt, values[flag.name], flag.help)->allow_extra_args(false)->expected(1);
+    o->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+  }
+  Inputs inputs() const {
+    Inputs in;
+    for (const auto& [name, list] : values)
+      if (!list.empty()) in.raw[name] = list;
+    for (const auto& [name, count] : switches)
+      if (count > 0) in.raw[name] = {""};
+    return in;
+  }
+};
+
+struct Common {
+  std::string dataDir;
+  std::string pdf;
+  std::string name;
+  std::string language = "en";
+};
+
+void addCommon(CLI::App* sub, Common& c, bool printing) {
+  sub->add_option("--data-dir", c.dataDir, "folder holding Settings.db, Rudodeza.db and the report files");
+  if (!printing) return;
+  sub->add_option("--pdf", c.pdf, "print as the window would and save the report as a PDF file");
+  sub->add_option("--name", c.name, "employee name of the print frame")->check([](const std::string& s) {
+    double unused;
+    return checkText("Text1", FieldLimit{FieldKind::Text, 0, 0, 0, 50}, s, unused) ? "at most 50 characters" : "";
+  });
+  sub->add_option("--language", c.language, "print language")->check(CLI::IsMember({"en", "af"}));
+}
+
+std::optional<SettingsRecord> loadSettingsOrReport(const std::string& dataDir) {
+  SettingsLoad load = LoadSettings(dataDir + "/Settings.db");
+  if (load.error) {
+    std::cerr << *load.error << "\n";
+    return std::nullopt;
+  }
+  return load.record;
+}
+
+std::unique_ptr<QCoreApplication> startQt(int& argc, char** argv, bool gui) {
+  if (!gui) return std::make_unique<QCoreApplication>(argc, argv);
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  if (!std::getenv("XDG_RUNTIME_DIR")) {
+    fs::path runtime = fs::temp_directory_path() / ("quorin-runtime-" + std::to_string(getuid()));
+    std::error_code ec;
+    fs::create_directories(runtime, ec);
+    fs::permissions(runtime, fs::perms::owner_all, ec);
+    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+  }
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+int runCalculator(const Calculator& calc, const Given& given, const Common& common, int argc, char** argv) {
+  int qtArgc = 1;
+  auto app = startQt(qtArgc, argv, !common.pdf.empty());
+  (void)argc;
+  Inputs inputs = given.inputs();
+  if (auto r = checkInputs(calc, inputs)) return reportRefusal(*r, std::cout, std::cerr);
+
+  SessionState session;
+  session.setProgramFolder(common.dataDir);
+  session.reset();
+  Context ctx{session, SettingsRecord{}, common.name, common.language == "af" ? 1 : 0};
+  if (calc.usesSettings) {
+    auto stored = loadSettingsOrReport(common.dataDir);
+    if (!stored) return kExitFailure;
+    ctx.settings = *stored;
+    applySettingsFlags(inputs, ctx.settings);
+  }
+  Outcome outcome = calc.run(inputs, ctx);
+  if (outcome.refusal) return reportRefusal(*outcome.refusal, std::cout, std::cerr);
+  if (outcome.failure) {
+    std::cerr << *outcome.failure << "\n";
+    return kExitFailure;
+  }
+  if (!common.pdf.empty())
+    if (auto e = printToPdf(outcome, common.dataDir, common.pdf)) {
+      std::cerr << *e << "\n";
+      return kExitFailure;
+    }
+  std::cout << outcomeJson(calc.name, outcome).dump(2) << "\n";
+  return kExitOk;
+}
+
+int runSettings(const Given& given, const Common& common, char** argv) {
+  int qtArgc = 1;
+  auto app = startQt(qtArgc, argv, false);
+  Calculator holder;
+  holder.usesSettings = true;
+  Inputs inputs = given.inputs();
+  if (auto r = checkInputs(holder, inputs)) return reportRefusal(*r, std::cout, std::cerr);
+  auto stored = loadSettingsOrReport(common.dataDir);
+  if (!stored) return kExitFailure;
+  SettingsRecord s = *stored;
+  if (!inputs.raw.empty()) {
+    applySettingsFlags(inputs, s);
+    std::uint32_t fields = 0;
+    const std::pair<const char*, std::uint32_t> bits[] = {
+        {"employee-uif", kEmployeeUIF},   {"employer-uif", kEmployerUIF},
+        {"skills-levy", kSkillLevy},      {"uif-limit", kUIFLimit},
+        {"travel-inclusion", kTAIncRate8020}, {"employee-rfund-pct", kPensionCont},
+        {"employer-rfund-pct", kEmployerPenCont}, {"car-inclusion", kCompCarFBRate8020},
+        {"maintenance-plan", kCompCarMPYesNo}};
+    for (const auto& [flag, bit] : bits)
+      if (inputs.has(flag)) fields |= bit;
+    if (auto e = SaveSettings(common.dataDir + "/Settings.db", s, fields)) {
+      std::cerr << *e << "\n";
+      return kExitFailure;
+    }
+  }
+  nlohmann::ordered_json j;
+  j["PensionCont"] = s.PensionCont;
+  j["EmployerPenCont"] = s.EmployerPenCont;
+  j["EmployeeUIF"] = s.EmployeeUIF;
+  j["EmployerUIF"] = s.EmployerUIF;
+  j["SkillLevy"] = s.SkillLevy;
+  j["ProvCont"] = s.ProvCont;
+  j["EmployerProvCont"] = s.EmployerProvCont;
+  j["UIFLimit"] = s.UIFLimit;
+  j["TAIncRate8020"] = s.TAIncRate8020;
+  j["CompCarFBRate8020"] = s.CompCarFBRate8020;
+  j["CompCarMPYesNo"] = s.CompCarMPYesNo;
+  std::cout << j.dump(2) << "\n";
+  return kExitOk;
+}
+
+int runBatchCommand(const std::string& name, const std::string& input, const std::string& output,
+                    const Common& common, char** argv) {
+  const Calculator* calc = findCalculator(name);
+  if (!calc || !calc->batch) {
+    std::cerr << "batch: unknown calculator \"" << name << "\"\n";
+    return kExitUsage;
+  }
+  int qtArgc = 1;
+  auto app = startQt(qtArgc, argv, false);
+  std::ifstream in(input, std::ios::binary);
+  if (!in) {
+    std::cerr << "The input file " << input << " could not be read\n";
+    return kExitFailure;
+  }
+  SettingsRecord settings;
+  if (calc->usesSettings) {
+    auto stored = loadSettingsOrReport(common.dataDir);
+    if (!stored) return kExitFailure;
+    settings = *stored;
+  }
+  SessionState session;
+  session.setProgramFolder(common.dataDir);
+  session.reset();
+  if (output.empty()) return runBatch(*calc, in, std::cout, std::cerr, session, settings);
+  std::ofstream out(output, std::ios::binary);
+  if (!out) {
+    std::cerr << "The output file " << output << " could not be written\n";
+    return kExitFailure;
+  }
+  int status = runBatch(*calc, in, out, std::cerr, session, settings);
+  out.close();
+  if (!out) {
+    std::cerr << "The output file " << output << " could not be written\n";
+    return kExitFailure;
+  }
+  return status;
+}
+
+}  // namespace
+
+int runCli(int argc, char** argv) {
+  CLI::App app{"quorin-cli: the Quorin 2026 calculators without a window", "quorin-cli"};
+  app.require_subcommand(1);
+  Common common;
+  std::map<std::string, Given> given;
+  std::vector<std::pair<CLI::App*, const Calculator*>> subs;
+
+  for (const auto& calc : calculators()) {
+    CLI::App* sub = app.add_subcommand(calc.name, calc.description);
+    Given& g = given[calc.name];
+    for (const auto& flag : calc.flags) g.bind(sub, flag);
+    if (calc.usesSettings)
+      for (const auto& flag : settingsFlags()) g.bind(sub, flag);
+    addCommon(sub, common, true);
+    subs.emplace_back(sub, &calc);
+  }
+
+  CLI::App* settingsCmd = app.add_subcommand("settings", "print the Setup row, or write the given fields into it");
+  Given& settingsGiven = given["settings"];
+  for (const auto& flag : settingsFlags()) settingsGiven.bind(settingsCmd, flag);
+  addCommon(settingsCmd, common, false);
+
+  CLI::App* batchCmd = app.add_subcommand("batch", "one calculation per row of a CSV file");
+  std::string batchCalc, batchInput, batchOutput;
+  batchCmd->add_option("calculator", batchCalc, "the calculator")->required();
+  batchCmd->add_option("--input", batchInput, "CSV file with a header row of flag names")->required();
+  batchCmd->add_option("--output", batchOutput, "CSV file for the results (default: standard output)");
+  addCommon(batchCmd, common, false);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e, std::cerr, std::cerr);
+    std::cerr << app.help();
+    return kExitUsage;
+  }
+
+  if (common.dataDir.empty()) common.dataDir = programFolder(argv[0]);
+  if (settingsCmd->parsed()) return runSettings(settingsGiven, common, argv);
+  if (batchCmd->parsed()) return runBatchCommand(batchCalc, batchInput, batchOutput, common, argv);
+  for (const auto& [sub, calc] : subs)
+    if (sub->parsed()) return runCalculator(*calc, given[calc->name], common, argc, argv);
+  std::cerr << app.help();
+  return kExitUsage;
+}
+
+}  // namespace quorin::cli

@@ -1,0 +1,40 @@
+// quorin-cli ruravuvo: the tax on an annual taxable income.
+#include "cli/calculator_command.h"
+#include "tax/ruravuvo.h"
+
+namespace quorin::cli {
+
+void addTaxCalculators(std::vector<Calculator>& list) {
+  Calculator c;
+  c.name = "ruravuvo";
+  c.description = "Tax on an annual taxable income, with bracket, rebate and average rates";
+  c.flags = {
+      amountFlag("income", "sidbEdit1_0", FieldLimit{FieldKind::Amount, -99999999999.0, 99999999999.0, 2},
+                 "annual taxable income"),
+      amountFlag("age", "sidbEdit1_1", FieldLimit{FieldKind::Whole, 0, 32767, 0}, "age in whole years"),
+  };
+  c.run = [](const Inputs& in, Context& ctx) {
+    RuravUvoState& s = ctx.session.ruravuvo;
+    s.TaxableIncome = in.number("income");
+    s.Age = in.whole("age");
+    s.PrintedIncome = s.TaxableIncome;  // Calculate copies the income for the printout
+    NEWCALC(s);
+    Outcome out;
+    RuravUvoFields fields = ruravUvoFields(s);
+    out.window["sidbEdit1"] = nlohmann::ordered_json::array();
+    for (double v : fields.values) out.window["sidbEdit1"].push_back(v);
+    out.detail["ScaleRate"] = s.scale.ScaleRate;
+    out.detail["ScaleFloor"] = s.scale.ScaleFloor;
+    out.detail["ScaleCeiling"] = s.scale.ScaleCeiling;
+    out.detail["ScaleBaseTax"] = s.scale.ScaleBaseTax;
+    out.detail["ScalePortionTax"] = s.scale.ScalePortionTax;
+    out.detail["ScaleTax"] = s.scale.ScaleTax;
+    out.detail["Rebate"] = s.Rebate;
+    out.record = kwikTaxRecord(s);
+    out.reportFile = kKwikTaxReport;
+    return out;
+  };
+  list.push_back(std::move(c));
+}
+
+}  // namespace quorin::cli

@@ -1,0 +1,10 @@
+list(APPEND QUORIN_CLI_SOURCES
+  cli/calculator_command.cpp
+  cli/cli_app.cpp
+  cli/cli_output.cpp
+  cli/csv.cpp
+  cli/batch.cpp
+  cli/ruravuvo_command.cpp
+  cli/payperiod_commands.cpp
+  cli/finance_commands.cpp
+)

@@ -1,0 +1,131 @@
+#include "report/report_store.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+
+#include "report/report_schema.h"
+#include "report/sql_connection.h"
+
+namespace quorin {
+
+namespace {
+
+QVariant toVariant(const FeedValue& v) {
+  return std::visit(
+      [](const auto& x) -> QVariant {
+        using X = std::decay_t<decltype(x)>;
+        if constexpr (std::is_same_v<X, std::string>)
+          return QString::fromStdString(x);
+        else if constexpr (std::is_same_v<X, float>)
+          return static_cast<double>(x);  // singles widen exactly
+        else if constexpr (std::is_same_v<X, std::int16_t>)
+          return static_cast<int>(x);
+        else
+          return QVariant::fromValue(x);
+      },
+      v);
+}
+
+std::string sqlError(const QSqlQuery& q) { return q.lastError().text().toStdString(); }
+
+// Checks the table and its fields before anything is written, so that the
+// message names what is missing.
+std::optional<std::string> checkFields(SqlConnection& c, const std::string& table, const FeedRecord& record) {
+  if (!c.db().tables().contains(QString::fromStdString(table)))
+    return "The report table " + table + " is missing from the report database";
+  QSqlRecord columns = c.db().record(QString::fromStdString(table));
+  for (const auto& f : record.fields)
+    if (columns.indexOf(QString::fromStdString(f.name)) < 0)
+      return "The field " + f.name + " is missing from the report table " + table;
+  return std::nullopt;
+}
+
+std::optional<std::string> inTransaction(SqlConnection& c, const std::function<std::optional<std::string>()>& work) {
+  if (!c.db().transaction()) return "The report database could not be written: " + c.db().lastError().text().toStdString();
+  auto error = work();
+  if (error) {
+    c.db().rollback();
+    return error;
+  }
+  if (!c.db().commit()) {
+    std::string text = c.db().lastError().text().toStdString();
+    c.db().rollback();
+    return "The report database could not be written: " + text;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> writeFeedRecord(const std::string& path, const FeedRecord& record) {
+  SqlConnection c(path, true);
+  if (c.error()) return c.error();
+  if (auto e = checkFields(c, record.table, record)) return e;
+  return inTransaction(c, [&]() -> std::optional<std::string> {
+    QStringList sets;
+    for (const auto& f : record.fields) sets << c.quoted(f.name) + QStringLiteral(" = ?");
+    const QString table = c.quoted(record.table);
+    QSqlQuery q(c.db());
+    q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT min(rowid) FROM %1)").arg(table, sets.join(", ")));
+    for (const auto& f : record.fields) q.addBindValue(toVariant(f.value));
+    if (!q.exec()) return "The report table " + record.table + " could not be written: " + sqlError(q);
+    if (q.numRowsAffected() < 1) return "The report table " + record.table + " holds no row to edit";
+    return std::nullopt;
+  });
+}
+
+std::optional<std::string> replaceFeedRows(const std::string& path, const FeedRows& rows) {
+  SqlConnection c(path, true);
+  if (c.error()) return c.error();
+  FeedRecord probe{rows.table, rows.rows.empty() ? std::vector<FeedField>{} : rows.rows.front().fields};
+  if (auto e = checkFields(c, rows.table, probe)) return e;
+  return inTransaction(c, [&]() -> std::optional<std::string> {
+    QSqlQuery clear(c.db());
+    if (!clear.exec(QStringLiteral("DELETE FROM %1").arg(c.quoted(rows.table))))
+      return "The report table " + rows.table + " could not be emptied: " + sqlError(clear);
+    for (const auto& row : rows.rows) {
+      QStringList names, marks;
+      for (const auto& f : row.fields) {
+        names << c.quoted(f.name);
+        marks << QStringLiteral("?");
+      }
+      QSqlQuery q(c.db());
+      q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(c.quoted(rows.table), names.join(", "), marks.join(", ")));
+      for (const auto& f : row.fields) q.addBindValue(toVariant(f.value));
+      if (!q.exec()) return "The report table " + rows.table + " could not be written: " + sqlError(q);
+    }
+    return std::nullopt;
+  });
+}
+
+std::optional<std::string> createReportDatabase(const std::string& path) {
+  QFile::remove(QString::fromStdString(path));
+  SqlConnection c(path, false);
+  if (c.error()) return c.error();
+  return inTransaction(c, [&]() -> std::optional<std::string> {
+    for (const auto& table : reportSchema()) {
+      QStringList defs, names, zeros;
+      for (const auto& col : table.columns) {
+        const bool text = col.type == FeedType::Text;
+        const bool real = col.type == FeedType::Single || col.type == FeedType::Double;
+        defs << c.quoted(col.name) + (text ? " TEXT" : real ? " REAL" : " INTEGER");
+        names << c.quoted(col.name);
+        zeros << (text ? "''" : "0");
+      }
+      QSqlQuery q(c.db());
+      if (!q.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(c.quoted(table.name), defs.join(", "))))
+        return "Could not create " + table.name + ": " + sqlError(q);
+      if (!table.multiRow &&
+          !q.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(c.quoted(table.name), names.join(", "), zeros.join(", "))))
+        return "Could not fill " + table.name + ": " + sqlError(q);
+    }
+    return std::nullopt;
+  });
+}
+
+}  // namespace quorin

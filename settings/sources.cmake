@@ -1,0 +1,3 @@
+list(APPEND QUORIN_DATA_SOURCES
+  settings/settings_store.cpp
+)

@@ -1,0 +1,9 @@
+list(APPEND QUORIN_CORE_SOURCES
+  payperiod/period_tax.cpp
+  payperiod/annual_tax.cpp
+  payperiod/payperiod_checks.cpp
+  payperiod/payperiod_fields.cpp
+  payperiod/payperiod_records.cpp
+)
+
+# windows

@@ -228,7 +228,7 @@ FeedRecord PeriodTaxRecord(PeriodKind kind, const PeriodPayInput& in, const Peri
   return shortPeriodRecord(kind, in, r, name, printLanguage);
 }
 
-const ReportFile& PeriodReport(PeriodKind kind) {
+const PayReportFile& PeriodReport(PeriodKind kind) {
   switch (kind) {
     case PeriodKind::Monthly: return kMonthlyReport;
     case PeriodKind::Weekly: return kWeeklyReport;

@@ -33,23 +33,23 @@ FeedRecord PeriodTaxRecord(PeriodKind kind, const PeriodPayInput& in, const Peri
                            const std::string& employeeName, int printLanguage);
 
 // A report file (beside the program) and its preview window title.
-struct ReportFile {
+struct PayReportFile {
   const char* file;
   const char* title;
 };
 
-inline constexpr ReportFile kMonthlyReport{
+inline constexpr PayReportFile kMonthlyReport{
     "Monthly.rpt", "Monthly - To export printout click on the suitcase button or goto Help"};
-inline constexpr ReportFile kWeeklyReport{
+inline constexpr PayReportFile kWeeklyReport{
     "Weekly.rpt", "Weekly - To export printout click on the suitcase button or goto Help"};
-inline constexpr ReportFile kFortnightlyReport{
+inline constexpr PayReportFile kFortnightlyReport{
     "FortNightly.rpt", "FortNightly - To export printout click on the suitcase button or goto Help"};
-inline constexpr ReportFile kDailyReport{
+inline constexpr PayReportFile kDailyReport{
     "Daily.rpt", "Daily - To export printout click on the suitcase button or goto Help"};
-inline constexpr ReportFile kAnnualReport{
+inline constexpr PayReportFile kAnnualReport{
     "Annual.rpt", "Annual - To export printout click on the suitcase button or goto Help"};
 
-const ReportFile& PeriodReport(PeriodKind kind);
+const PayReportFile& PeriodReport(PeriodKind kind);
 
 // Feed table names.
 inline constexpr const char* kMonthlyTable = "IRP5Mon";

@@ -3,29 +3,29 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
+#include "finance/daily_balance.h"
+#include "finance/inflation.h"
+#include "finance/loan_comparison.h"
+#include "finance/loans.h"
 #include "shell/day_number.h"
 
 namespace quorin {
 
 struct LoansState {
-  std::string CalcMode = "Monthly repayment";
-  std::string FinChargesFlag = "UP";  // "UP" hidden, "DOWN" shown
-  double Principal = 0;
-  double Period = 0;
-  double Rate = 0;
-  double Repayment = 0;
+  LoanMode CalcMode = LoanMode::MonthlyRepayment;  // shown as loanModeText()
+  bool FinChargesShown = false;                    // flag "DOWN" shown, "UP" hidden
+  LoanTerms Terms;
   void resetForInitialiseAll() {  // the principal is kept
-    CalcMode = "Monthly repayment";
-    FinChargesFlag = "UP";
-    Period = Rate = Repayment = 0;
+    CalcMode = LoanMode::MonthlyRepayment;
+    FinChargesShown = false;
+    Terms.period = Terms.rate = Terms.repayment = 0;
   }
 };
 
+// The loan buster's period is the window's own (lost when it closes).
 struct LoanBusterState {
   double Principal = 0;
-  double Period = 0;
   float Rate = 0;
   double Extra = 0;
   void resetForInitialiseAll() { *this = LoanBusterState{}; }
@@ -34,6 +34,7 @@ struct LoanBusterState {
 struct LoanComparisonState {
   double Amount = 0;
   float Rate = 0;
+  LoanComparisonInput input() const { return {Amount, Rate}; }
   void resetForInitialiseAll() { *this = LoanComparisonState{}; }
 };
 
@@ -43,17 +44,19 @@ struct InflationState {
   double Period = 0;
   double FutureCost = 0;
   double BuyingPower = 0;
+  InflationInput input() const { return {PresentCost, Period, Rate}; }
   void resetForInitialiseAll() { *this = InflationState{}; }
 };
 
+// Dates below kFirstEnteredDay mean "not entered"; the days and interest
+// are the window's own.
 struct DailyBalanceState {
   std::int32_t StartDate = kDayNotEntered;
   std::int32_t EndDate = kDayNotEntered;
   double RateStep = 0.25;
   float Capital = 0;
   float Rate = 0;
-  float Interest = 0;
-  float Total = 0;
+  DailyBalanceInput input() const { return {Capital, Rate, StartDate, EndDate}; }
   void resetForInitialiseAll() { *this = DailyBalanceState{}; }
 };
 

@@ -1,0 +1,11 @@
+list(APPEND QUORIN_CORE_SOURCES
+  finance/annuity.cpp
+  finance/loans.cpp
+  finance/amortisation.cpp
+  finance/loan_buster.cpp
+  finance/loan_comparison.cpp
+  finance/inflation.cpp
+  finance/daily_balance.cpp
+  finance/finance_fields.cpp
+  finance/finance_records.cpp
+)

@@ -7,3 +7,6 @@ list(APPEND QUORIN_CORE_SOURCES
 )
 
 # windows
+list(APPEND QUORIN_GUI_SOURCES
+  payperiod/payperiod_windows.cpp
+)

@@ -7,4 +7,6 @@ list(APPEND QUORIN_DATA_SOURCES
   report/report_document.cpp
 )
 list(APPEND QUORIN_GUI_SOURCES
+  report/report_control.cpp
+  report/report_preview_window.cpp
 )

@@ -2,3 +2,6 @@ list(APPEND QUORIN_CORE_SOURCES
   tax/tax_scale.cpp
   tax/ruravuvo.cpp
 )
+list(APPEND QUORIN_GUI_SOURCES
+  tax/ruravuvo_window.cpp
+)

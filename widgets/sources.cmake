@@ -4,4 +4,9 @@ list(APPEND QUORIN_CORE_SOURCES
 # The field kit and the calculator window base
 list(APPEND QUORIN_GUI_SOURCES
   widgets/message_sink.cpp
+  widgets/entry_field.cpp
+  widgets/spin_button.cpp
+  widgets/print_frame.cpp
+  widgets/setup_panel.cpp
+  widgets/calculator_window.cpp
 )

@@ -1,0 +1,8 @@
+// The pay-period calculator windows offered by the main window's menu.
+#include "shell/window_catalogue.h"
+
+namespace quorin {
+
+void addPayPeriodWindows(WindowCatalogue&) {}
+
+}  // namespace quorin

@@ -1,0 +1,68 @@
+#include "report/report_control.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextDocument>
+
+#include "report/report_document.h"
+#include "report/report_preview_window.h"
+#include "widgets/message_sink.h"
+
+namespace quorin {
+
+namespace {
+
+std::optional<std::string> printOnDefaultPrinter(QTextDocument& document) {
+  if (QPrinterInfo::availablePrinters().isEmpty())
+    return std::string("No printer is installed. Use \"View/Export report\" to see the report and save it as a PDF file.");
+  QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+  if (!printer.isValid()) return std::string("The printer could not be used");
+  document.print(&printer);
+  return std::nullopt;
+}
+
+}  // namespace
+
+ReportControl::ReportControl(const SessionState& state, MessageSink& messages, QObject* parent)
+    : QObject(parent), printDocument(printOnDefaultPrinter), state_(state), messages_(messages) {}
+
+ReportPreviewWindow* ReportControl::lastPreview() const { return static_cast<ReportPreviewWindow*>(preview_.data()); }
+
+bool ReportControl::setAction(int action) {
+  if (action != 1) return false;
+  ReportLayout layout = fillReport(ReportFileName.toStdString(), state_.ReportDatabasePath);
+  if (layout.error) {
+    messages_.show(MessageIcon::Error, tr("Report"), QString::fromStdString(*layout.error));
+    return false;
+  }
+  auto document = reportDocument(layout.html);
+  emit reportRun(ReportFileName, Destination);
+  if (Destination == 1) {
+    if (auto error = printDocument(*document)) {
+      messages_.show(MessageIcon::Information, tr("Printer"), QString::fromStdString(*error));
+      return false;
+    }
+    return true;
+  }
+  auto* preview = new ReportPreviewWindow(std::move(document), WindowTitle, messages_, previewParent);
+  preview_ = preview;
+  preview_->show();
+  preview_->raise();
+  preview_->activateWindow();
+  return true;
+}
+
+bool launchReport(ReportControl& control, const SessionState& state, const char* reportFile, const QString& title,
+                  int choice) {
+  control.ReportFileName = QString::fromStdString(state.pathBesideProgram(reportFile));
+  if (choice == 0) {
+    control.WindowTitle = title;
+    control.Destination = 0;
+  } else {
+    control.Destination = 1;
+  }
+  return control.setAction(1);
+}
+
+}  // namespace quorin

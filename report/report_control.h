@@ -1,0 +1,59 @@
+// The main window's one report control: report file, window title,
+// destination (0 preview window, 1 printer) and action (1 runs). Its
+// settings stay between prints; a print sets only what it needs.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "shell/session_state.h"
+
+class QTextDocument;
+class QWidget;
+
+namespace quorin {
+
+class MessageSink;
+class ReportPreviewWindow;
+
+class ReportControl : public QObject {
+  Q_OBJECT
+ public:
+  ReportControl(const SessionState& state, MessageSink& messages, QObject* parent = nullptr);
+
+  QString ReportFileName;  // full path
+  QString WindowTitle;
+  int Destination = 0;
+
+  // Preview windows are top-level windows owned by this widget (the main
+  // window), so they close with it.
+  QWidget* previewParent = nullptr;
+
+  // Setting the action to 1 runs the report with the current settings.
+  // Returns false when it could not run (the user has been told why).
+  bool setAction(int action);
+
+  // Sends a laid-out document to the printer; replaceable so that tests
+  // can print without a printer. Returns the error text on failure.
+  std::function<std::optional<std::string>(QTextDocument&)> printDocument;
+
+  // The preview window of the last run, if it is still open.
+  ReportPreviewWindow* lastPreview() const;
+
+ signals:
+  void reportRun(const QString& reportFile, int destination);
+
+ private:
+  const SessionState& state_;
+  MessageSink& messages_;
+  QPointer<QWidget> preview_;
+};
+
+// Launches a calculator's report beside the program: preview (with the
+// title) when the choice is 0, the printer when it is 1.
+bool launchReport(ReportControl& control, const SessionState& state, const char* reportFile, const QString& title,
+                  int choice);
+
+}  // namespace quorin

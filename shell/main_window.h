@@ -1,0 +1,77 @@
+// MDIForm1: the frame of the program. Its menu opens each calculator as a
+// child window (bringing an open one forward), it owns the session's shared
+// values, the message sink and the one report control, and it runs start-up
+// and "Initialise All".
+#pragma once
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <memory>
+
+#include "report/report_control.h"
+#include "shell/session_state.h"
+#include "shell/window_catalogue.h"
+#include "widgets/message_sink.h"
+#include "widgets/window_context.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QSettings;
+
+namespace quorin {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // programFolder: where the data files lie; messages: where message boxes
+  // go (a BoxMessageSink in the program, a recorder in tests).
+  MainWindow(const QString& programFolder, MessageSink& messages, WindowCatalogue catalogue = fullCatalogue(),
+             QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Start-up after construction: picture, caption, show, reset, paths,
+  // disclaimer. Returns false when the program must end (a missing picture,
+  // a refused disclaimer).
+  bool startUp();
+
+  // Shows a calculator: creates it on first use, brings it forward otherwise.
+  QWidget* openWindow(const QString& name);
+  // The open child window with that name, if any.
+  QWidget* child(const QString& name) const;
+
+  void InitialiseAll();
+
+  SessionState& state() { return state_; }
+  ReportControl& reportControl() { return report_; }
+  QMdiArea* area() const { return area_; }
+
+  // The per-installation store of the accepted disclaimer version.
+  static long long acceptedVersion(QSettings& store);
+  static void setAcceptedVersion(QSettings& store, long long version);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildMenus();
+  void openAndCascade(const QString& name);
+  void openHelp();
+  void showAbout();
+  void startDesktopCalculator();
+  void refreshBackground();
+  QMdiSubWindow* subWindow(const QString& name) const;
+
+  SessionState state_;
+  MessageSink& messages_;
+  ReportControl report_;
+  WindowContext context_;
+  WindowCatalogue catalogue_;
+  QMdiArea* area_;
+  QPixmap background_;
+};
+
+// The windows "Initialise All" closes, in order.
+extern const char* const kInitialiseAllCloses[16];
+
+}  // namespace quorin

@@ -1,0 +1,144 @@
+#include "widgets/calculator_window.h"
+
+#include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "report/report_control.h"
+#include "report/report_store.h"
+#include "settings/settings_store.h"
+#include "shell/session_state.h"
+#include "widgets/message_sink.h"
+
+namespace quorin {
+
+CalculatorWindow::CalculatorWindow(WindowContext& context, const QString& name, const QString& caption,
+                                   QWidget* parent)
+    : QWidget(parent), context_(context) {
+  setObjectName(name);
+  setWindowTitle(caption);
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* outer = new QVBoxLayout(this);
+  body_ = new QVBoxLayout;
+  buttons_ = new QHBoxLayout;
+  outer->addLayout(body_);
+  outer->addLayout(buttons_);
+}
+
+SessionState& CalculatorWindow::state() { return context_.state; }
+
+EntryField* CalculatorWindow::addField(QGridLayout* grid, int row, int column, const QString& caption,
+                                       const QString& name, const FieldLimit& limit) {
+  auto* field = new EntryField(name, limit, this);
+  if (!caption.isEmpty()) {
+    auto* label = new QLabel(caption, this);
+    label->setBuddy(field);
+    grid->addWidget(label, row, column);
+  }
+  grid->addWidget(field, row, column + 1);
+  adoptField(field);
+  return field;
+}
+
+EntryField* CalculatorWindow::addResult(QGridLayout* grid, int row, int column, const QString& caption,
+                                        const QString& name, int decimals) {
+  auto* field = EntryField::display(name, decimals, this);
+  if (!caption.isEmpty()) grid->addWidget(new QLabel(caption, this), row, column);
+  grid->addWidget(field, row, column + 1);
+  return field;
+}
+
+void CalculatorWindow::adoptField(EntryField* field) {
+  connect(field, &EntryField::refused, this, [this](const Refusal& r) { refuse(r); });
+}
+
+QPushButton* CalculatorWindow::addButton(const QString& name, const QString& caption, bool mainButton) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  buttons_->addWidget(button);
+  if (mainButton) mainButtons_.push_back(button);
+  return button;
+}
+
+void CalculatorWindow::addFrame(QWidget* frame) {
+  frame->setParent(this);
+  body_->addWidget(frame);
+  frame->hide();
+}
+
+void CalculatorWindow::showFrame(QWidget* frame) {
+  for (auto* b : mainButtons_) b->setEnabled(false);
+  frame->show();
+  frame->raise();
+}
+
+void CalculatorWindow::hideFrame(QWidget* frame) {
+  frame->hide();
+  for (auto* b : mainButtons_) b->setEnabled(true);
+}
+
+bool CalculatorWindow::acceptFields() {
+  for (auto* f : findChildren<EntryField*>()) {
+    if (auto r = f->refusal()) {
+      refuse(*r);
+      return false;
+    }
+  }
+  return true;
+}
+
+void CalculatorWindow::refuse(const Refusal& r) {
+  context_.messages.show(MessageIcon::Error, QString::fromStdString(r.title), QString::fromStdString(r.message));
+  if (auto* w = findChild<QWidget*>(QString::fromStdString(r.field))) {
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
+  }
+}
+
+void CalculatorWindow::reportFailure(const QString& title, const std::string& error) {
+  context_.messages.show(MessageIcon::Error, title, QString::fromStdString(error));
+}
+
+std::optional<SettingsRecord> CalculatorWindow::loadSettings() {
+  SettingsLoad load = LoadSettings(state().SettingsDatabasePath);
+  if (load.error) {
+    reportFailure(tr("Settings"), *load.error);
+    return std::nullopt;
+  }
+  return load.record;
+}
+
+bool CalculatorWindow::saveSettings(const SettingsRecord& record, std::uint32_t fields) {
+  if (auto e = SaveSettings(state().SettingsDatabasePath, record, fields)) {
+    reportFailure(tr("Settings"), *e);
+    return false;
+  }
+  return true;
+}
+
+bool CalculatorWindow::writeRecord(const FeedRecord& record) {
+  if (auto e = writeFeedRecord(state().ReportDatabasePath, record)) {
+    reportFailure(tr("Report"), *e);
+    return false;
+  }
+  return true;
+}
+
+bool CalculatorWindow::writeRows(const FeedRows& rows) {
+  if (auto e = replaceFeedRows(state().ReportDatabasePath, rows)) {
+    reportFailure(tr("Report"), *e);
+    return false;
+  }
+  return true;
+}
+
+bool CalculatorWindow::launch(const char* reportFile, const QString& title, int choice) {
+  return launchReport(context_.report, state(), reportFile, title, choice);
+}
+
+CalculatorWindow::Busy::Busy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+CalculatorWindow::Busy::~Busy() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace quorin

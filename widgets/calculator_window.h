@@ -1,0 +1,96 @@
+// The base of every calculator window: the field kit helpers that lay out
+// captions and fields, the main buttons that a shown frame disables, the
+// refusal of a bad field (message and focus back), the settings store and
+// the print path through the report database and the report control.
+// A calculator window is then mostly its fields and a call to its
+// calculation.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "report/feed_record.h"
+#include "settings/settings_record.h"
+#include "widgets/entry_field.h"
+#include "widgets/window_context.h"
+
+class QBoxLayout;
+class QGridLayout;
+class QHBoxLayout;
+class QPushButton;
+class QVBoxLayout;
+
+namespace quorin {
+
+class CalculatorWindow : public QWidget {
+  Q_OBJECT
+ public:
+  CalculatorWindow(WindowContext& context, const QString& name, const QString& caption, QWidget* parent = nullptr);
+
+  WindowContext& context() { return context_; }
+  SessionState& state();
+
+ protected:
+  // An entry field with its caption in the grid (caption in column, field in
+  // column + 1); its refusals are shown by this window.
+  EntryField* addField(QGridLayout* grid, int row, int column, const QString& caption, const QString& name,
+                       const FieldLimit& limit);
+  // A read-only result field.
+  EntryField* addResult(QGridLayout* grid, int row, int column, const QString& caption, const QString& name,
+                        int decimals = 2);
+  // Takes over a field built elsewhere (its refusals are shown here).
+  void adoptField(EntryField* field);
+
+  // A button of the window's button row; main buttons are disabled while
+  // a frame is shown.
+  QPushButton* addButton(const QString& name, const QString& caption, bool mainButton = true);
+  // A frame (setup, print, information) below the fields, hidden until
+  // shown; while it shows, the main buttons are disabled.
+  void addFrame(QWidget* frame);
+  void showFrame(QWidget* frame);
+  void hideFrame(QWidget* frame);
+
+  QVBoxLayout* body() const { return body_; }
+
+  // Checks every entry field; the first refused one gets its message and
+  // the focus, and false is returned.
+  bool acceptFields();
+  void refuse(const Refusal& refusal);
+  void reportFailure(const QString& title, const std::string& error);
+
+  std::optional<SettingsRecord> loadSettings();
+  bool saveSettings(const SettingsRecord& record, std::uint32_t fields);
+
+  // Writes a feed record or rows into the report database; a failure is
+  // reported and false returned.
+  bool writeRecord(const FeedRecord& record);
+  bool writeRows(const FeedRows& rows);
+  // Runs the report beside the program: preview (choice 0, with the title)
+  // or printer (choice 1).
+  bool launch(const char* reportFile, const QString& title, int choice);
+
+  // The busy pointer for the length of a scope.
+  class Busy {
+   public:
+    Busy();
+    ~Busy();
+    Busy(const Busy&) = delete;
+    Busy& operator=(const Busy&) = delete;
+  };
+
+  template <class T = QWidget>
+  T* field(const QString& name) const {
+    return findChild<T*>(name);
+  }
+
+ private:
+  WindowContext& context_;
+  QVBoxLayout* body_;
+  QHBoxLayout* buttons_;
+  std::vector<QPushButton*> mainButtons_;
+};
+
+}  // namespace quorin

@@ -1,0 +1,52 @@
+// The field kit: one line-edit field for amounts, whole numbers, dates and
+// texts, with the limits of its FieldLimit. The field keeps the last
+// accepted value; a typed value outside the limits is not taken, and when
+// the user leaves the field it announces the refusal (the window shows the
+// message and gives the focus back). Display fields show results with the
+// window masks ("0.00", "0.000", whole numbers), dot decimal, whatever the
+// desktop locale.
+#pragma once
+
+#include <QLineEdit>
+#include <optional>
+
+#include "widgets/field_limits.h"
+
+namespace quorin {
+
+class EntryField : public QLineEdit {
+  Q_OBJECT
+ public:
+  EntryField(const QString& name, const FieldLimit& limit, QWidget* parent = nullptr);
+
+  // A read-only result field showing numbers with the given decimals.
+  static EntryField* display(const QString& name, int decimals, QWidget* parent = nullptr);
+
+  double value() const { return value_; }
+  int dayNumber() const { return static_cast<int>(value_); }
+  void setValue(double v);  // shows the value with the field's mask
+  void setDayNumber(int day) { setValue(day); }
+
+  const FieldLimit& limit() const { return limit_; }
+  void setLimit(const FieldLimit& limit);
+
+  // Why the current text is refused, if it is.
+  std::optional<Refusal> refusal() const;
+  bool isDisplay() const { return isReadOnly(); }
+
+  QString maskedText(double v) const;
+
+ signals:
+  void valueChanged(double value);
+  void refused(const quorin::Refusal& refusal);
+
+ private:
+  void onTextEdited();
+  void onEditingFinished();
+
+  FieldLimit limit_;
+  double value_ = 0;
+  bool announcing_ = false;
+};
+
+}  // namespace quorin

@@ -1,0 +1,48 @@
+// The "Setup" frame of the tax calculators: the settings of the Setup row
+// that a window uses, shown in their fields and option pairs, kept in the
+// window until "O&K" saves them.
+#pragma once
+
+#include <QGroupBox>
+#include <cstdint>
+
+#include "settings/settings_record.h"
+
+class QPushButton;
+class QRadioButton;
+
+namespace quorin {
+
+class EntryField;
+
+class SetupPanel : public QGroupBox {
+  Q_OBJECT
+ public:
+  // fields: the SettingsField bits to show (kPayPeriodSettings, kAllSettings).
+  SetupPanel(const QString& name, std::uint32_t fields, QWidget* parent = nullptr);
+
+  // Shows the record: numbers in their fields, the 80 % or 20 % option when
+  // a rate is exactly 0.8 or 0.2 (neither otherwise; the value is kept).
+  void setRecord(const SettingsRecord& record);
+  // The kept values: the fields' numbers and the options' rates.
+  SettingsRecord record() const;
+  std::uint32_t fields() const { return fields_; }
+  QPushButton* okButton() const { return ok_; }
+
+ signals:
+  void confirmed();  // "O&K"
+
+ private:
+  EntryField* addPercent(const QString& name, const QString& caption, int row);
+  std::uint32_t fields_;
+  SettingsRecord kept_;
+  QPushButton* ok_;
+  QRadioButton* ta80_ = nullptr;
+  QRadioButton* ta20_ = nullptr;
+  QRadioButton* car80_ = nullptr;
+  QRadioButton* car20_ = nullptr;
+  QRadioButton* mpYes_ = nullptr;
+  QRadioButton* mpNo_ = nullptr;
+};
+
+}  // namespace quorin

@@ -9,3 +9,8 @@ list(APPEND QUORIN_CORE_SOURCES
   finance/finance_fields.cpp
   finance/finance_records.cpp
 )
+
+# windows
+list(APPEND QUORIN_GUI_SOURCES
+  finance/finance_windows.cpp
+)

@@ -8,8 +8,9 @@ namespace quorin {
 
 std::optional<DailyBalanceResult> DayBalCalc(const DailyBalanceInput& in) {
   if (!dayEntered(in.startDate) || !dayEntered(in.endDate)) return std::nullopt;
+  if (in.startDate > kLastEnteredDay || in.endDate > kLastEnteredDay) return std::nullopt;
   DailyBalanceResult r;
-  r.days = in.endDate - in.startDate;
+  r.days = in.endDate - in.startDate;  // dates entered lie within 1800..9999: no overflow
   const long double yearly = static_cast<long double>(in.capital) * in.rate / 100;
   r.interest = static_cast<float>(yearly * r.days / 365);
   return r;

@@ -15,6 +15,7 @@ namespace quorin {
 // Day numbers below this mean "no date entered" (the reset value is
 // kDayNotEntered, 01/01/1800).
 inline constexpr std::int32_t kFirstEnteredDay = -36520;
+inline constexpr std::int32_t kLastEnteredDay = 2958465;  // 31/12/9999
 inline bool dayEntered(std::int32_t day) { return day >= kFirstEnteredDay; }
 
 // The end date lies at most this many days (30 years) after the start date.
@@ -33,8 +34,8 @@ struct DailyBalanceResult {
 };
 
 // (capital x rate / 100) x days / 365, worked in extended precision and kept
-// as a single. Nothing when a date is not entered: the window's results then
-// keep their values.
+// as a single. Nothing when a date is not entered (or lies past 9999): the
+// window's results then keep their values.
 std::optional<DailyBalanceResult> DayBalCalc(const DailyBalanceInput& in);
 
 // "&Print" writes the record only when interest and days are both above 0.

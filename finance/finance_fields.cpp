@@ -9,7 +9,6 @@ namespace quorin {
 namespace {
 
 constexpr double kLargestAmount = 99999999999.0;
-constexpr double kLastDay = 2958465;  // 31/12/9999
 
 FieldLimit amount(double maximum = kLargestAmount, int decimals = 2) {
   FieldLimit l;
@@ -44,7 +43,7 @@ FieldLimit dateField() {
   FieldLimit l;
   l.kind = FieldKind::Date;
   l.minimum = kFirstEnteredDay;
-  l.maximum = kLastDay;
+  l.maximum = kLastEnteredDay;
   return withMessage(l, "INVALID DATE", "The date entered is invalid please enter a valid date.");
 }
 

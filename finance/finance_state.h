@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "finance/daily_balance.h"
 #include "finance/inflation.h"
@@ -13,13 +14,27 @@
 namespace quorin {
 
 struct LoansState {
-  LoanMode CalcMode = LoanMode::MonthlyRepayment;  // shown as loanModeText()
-  bool FinChargesShown = false;                    // flag "DOWN" shown, "UP" hidden
-  LoanTerms Terms;
+  std::string CalcMode = "Monthly repayment";  // a loanModeText()
+  std::string FinChargesFlag = "UP";           // "UP" hidden, "DOWN" shown
+  double Principal = 0;
+  double Period = 0;
+  double Rate = 0;
+  double Repayment = 0;
+
+  LoanMode mode() const { return loanModeFromText(CalcMode).value_or(LoanMode::MonthlyRepayment); }
+  void setMode(LoanMode m) { CalcMode = loanModeText(m); }
+  bool finChargesShown() const { return FinChargesFlag == "DOWN"; }
+  LoanTerms terms() const { return {Principal, Period, Rate, Repayment}; }
+  void setTerms(const LoanTerms& t) {
+    Principal = t.principal;
+    Period = t.period;
+    Rate = t.rate;
+    Repayment = t.repayment;
+  }
   void resetForInitialiseAll() {  // the principal is kept
-    CalcMode = LoanMode::MonthlyRepayment;
-    FinChargesShown = false;
-    Terms.period = Terms.rate = Terms.repayment = 0;
+    CalcMode = "Monthly repayment";
+    FinChargesFlag = "UP";
+    Period = Rate = Repayment = 0;
   }
 };
 

@@ -44,7 +44,7 @@ Flag repeatFlag(std::string name, std::string field, std::string help = {});
 // flags' limits.
 class Inputs {
  public:
-  bool has(const std::string& name) const { return values_.count(name) > 0; }
+  bool has(const std::string& name) const { return raw.count(name) > 0; }
   double number(const std::string& name, double fallback = 0) const;
   std::int16_t whole(const std::string& name, std::int16_t fallback = 0) const;
   int date(const std::string& name, int fallback) const;

@@ -48,8 +48,11 @@ std::string formatGrouped(double v, int decimals) {
 }
 
 std::string formatShortest(double v) {
-  char buf[64];
-  auto res = std::to_chars(buf, buf + sizeof buf, v);
+  char buf[400];
+  const double a = std::fabs(v);
+  const bool plain = a == 0 || (a >= 1e-6 && a < 1e16);
+  auto res = plain ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed)
+                   : std::to_chars(buf, buf + sizeof buf, v);
   return std::string(buf, res.ptr);
 }
 

@@ -1,6 +1,8 @@
 #include "widgets/entry_field.h"
 
+#include <QFocusEvent>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 #include <cmath>
 
 #include "shell/day_number.h"
@@ -99,6 +101,12 @@ void EntryField::onTextEdited() {
   if (limit_.kind == FieldKind::Whole) v = std::nearbyint(v);
   value_ = v;
   emit valueChanged(value_);
+}
+
+void EntryField::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  if (!isReadOnly() && event->reason() != Qt::PopupFocusReason)
+    QTimer::singleShot(0, this, [this] { selectAll(); });  // typing replaces the shown value
 }
 
 void EntryField::onEditingFinished() {

@@ -40,6 +40,9 @@ class EntryField : public QLineEdit {
   void valueChanged(double value);
   void refused(const quorin::Refusal& refusal);
 
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
+
  private:
   void onTextEdited();
   void onEditingFinished();

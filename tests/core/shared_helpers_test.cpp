@@ -46,6 +46,8 @@ TEST(DisplayMasks, DotDecimalAndSpaceGrouping) {
   EXPECT_EQ(formatGrouped(0, 2), "0.00");
   EXPECT_EQ(formatShortest(4783.083333333333), "4783.083333333333");
   EXPECT_EQ(formatShortest(30000), "30000");
+  EXPECT_EQ(formatShortest(300000), "300000");
+  EXPECT_EQ(formatShortest(0.1), "0.1");
 }
 
 TEST(FieldLimits, NumbersDatesAndText) {

@@ -1,0 +1,28 @@
+// Runs quorin-cli as a process for the command-line tests.
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+#include <nlohmann/json.hpp>
+#include <string>
+
+namespace quorin::test {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+  nlohmann::json json() const { return nlohmann::json::parse(out); }
+};
+
+inline CliRun runCli(const QStringList& args, const QByteArray& input = {}) {
+  QProcess p;
+  p.start(QStringLiteral(QUORIN_CLI), args);
+  p.waitForStarted();
+  if (!input.isEmpty()) p.write(input);
+  p.closeWriteChannel();
+  p.waitForFinished(60000);
+  return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};
+}
+
+}  // namespace quorin::test

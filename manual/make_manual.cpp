@@ -5,6 +5,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <cstdio>
 
@@ -28,6 +30,18 @@ int main(int argc, char** argv) {
   font.setPointSizeF(10.5);
   doc.setDefaultFont(font);
   doc.setMarkdown(markdown);
+  // Each chapter (a first-level heading) starts on a new page.
+  bool first = true;
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    if (block.blockFormat().headingLevel() != 1) continue;
+    if (!first) {
+      QTextCursor cursor(block);
+      QTextBlockFormat format = block.blockFormat();
+      format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+      cursor.setBlockFormat(format);
+    }
+    first = false;
+  }
   QPdfWriter writer(QString::fromLocal8Bit(argv[1]));
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);

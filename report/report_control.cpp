@@ -11,21 +11,27 @@
 
 namespace quorin {
 
-namespace {
-
-std::optional<std::string> printOnDefaultPrinter(QTextDocument& document) {
-  if (QPrinterInfo::availablePrinters().isEmpty())
-    return std::string("No printer is installed. Use \"View/Export report\" to see the report and save it as a PDF file.");
-  QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-  if (!printer.isValid()) return std::string("The printer could not be used");
-  document.print(&printer);
-  return std::nullopt;
+ReportControl::ReportControl(const SessionState& state, MessageSink& messages, QObject* parent)
+    : QObject(parent), state_(state), messages_(messages) {
+  printDocument = [this](QTextDocument& document) -> std::optional<std::string> {
+    if (QPrinterInfo::availablePrinters().isEmpty())
+      return std::string(
+          "No printer is installed. Use \"View/Export report\" to see the report and save it as a PDF file.");
+    QPrinter& p = printer();
+    if (p.outputFormat() != QPrinter::NativeFormat || p.printerName().isEmpty())
+      p.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
+    if (!p.isValid()) return std::string("The printer could not be used");
+    document.print(&p);
+    return std::nullopt;
+  };
 }
 
-}  // namespace
+ReportControl::~ReportControl() = default;
 
-ReportControl::ReportControl(const SessionState& state, MessageSink& messages, QObject* parent)
-    : QObject(parent), printDocument(printOnDefaultPrinter), state_(state), messages_(messages) {}
+QPrinter& ReportControl::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
 
 ReportPreviewWindow* ReportControl::lastPreview() const { return static_cast<ReportPreviewWindow*>(preview_.data()); }
 

@@ -7,9 +7,12 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "shell/session_state.h"
 
+class QPrinter;
 class QTextDocument;
 class QWidget;
 
@@ -22,6 +25,10 @@ class ReportControl : public QObject {
   Q_OBJECT
  public:
   ReportControl(const SessionState& state, MessageSink& messages, QObject* parent = nullptr);
+  ~ReportControl() override;
+
+  // The printer that direct prints go to, as "Printer Setup" left it.
+  QPrinter& printer();
 
   QString ReportFileName;  // full path
   QString WindowTitle;
@@ -49,6 +56,7 @@ class ReportControl : public QObject {
   const SessionState& state_;
   MessageSink& messages_;
   QPointer<QWidget> preview_;
+  std::unique_ptr<QPrinter> printer_;
 };
 
 // Launches a calculator's report beside the program: preview (with the

@@ -81,8 +81,7 @@ void MainWindow::buildMenus() {
   connect(item(file, "mnuNew", tr("&Initialise All")), &QAction::triggered, this, &MainWindow::InitialiseAll);
   separator(file, "Space1");
   connect(item(file, "mnuPrinterSet", tr("&Printer Setup")), &QAction::triggered, this, [this] {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);  // any error or cancel is of no consequence
+    QPrintDialog dialog(&report_.printer(), this);  // any error or cancel is of no consequence
     dialog.exec();
   });
   separator(file, "Space2");

@@ -28,6 +28,7 @@ CalculatorWindow::CalculatorWindow(WindowContext& context, const QString& name, 
 }
 
 SessionState& CalculatorWindow::state() { return context_.state; }
+const SessionState& CalculatorWindow::state() const { return context_.state; }
 
 EntryField* CalculatorWindow::addField(QGridLayout* grid, int row, int column, const QString& caption,
                                        const QString& name, const FieldLimit& limit) {

@@ -32,6 +32,7 @@ class CalculatorWindow : public QWidget {
 
   WindowContext& context() { return context_; }
   SessionState& state();
+  const SessionState& state() const;
 
  protected:
   // An entry field with its caption in the grid (caption in column, field in

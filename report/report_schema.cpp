@@ -1,5 +1,10 @@
 #include "report/report_schema.h"
 
+#include <type_traits>
+#include <variant>
+
+#include "payperiod/payperiod_records.h"
+
 namespace quorin {
 
 namespace {
@@ -27,7 +32,35 @@ std::vector<FeedTableSchema> makeSchema() {
                         {"AVRATEAFT", T::Double},
                         {"TAXCOM4/2", T::Double}})});
 
-  // Pay-period calculators (monthly, annual, weekly and fortnightly, daily)
+  // Pay-period calculators (monthly, annual, weekly and fortnightly, daily):
+  // each table has the fields its record builder writes, in that order and
+  // with those types, so the two cannot drift apart.
+  {
+    const auto tableOf = [](const FeedRecord& record) {
+      FeedTableSchema table{record.table, false, {}};
+      for (const FeedField& f : record.fields) {
+        const FeedType type = std::visit(
+            [](const auto& v) {
+              using V = std::decay_t<decltype(v)>;
+              if constexpr (std::is_same_v<V, std::int16_t>) return T::Int16;
+              else if constexpr (std::is_same_v<V, std::int32_t>) return T::Int32;
+              else if constexpr (std::is_same_v<V, float>) return T::Single;
+              else if constexpr (std::is_same_v<V, double>) return T::Double;
+              else if constexpr (std::is_same_v<V, std::string>) return T::Text;
+              else return T::Bool;
+            },
+            f.value);
+        table.columns.push_back({f.name, type});
+      }
+      return table;
+    };
+    const PeriodTaxResult period;
+    s.push_back(tableOf(IRP5Mon(DefaultPeriodPayInput(PeriodKind::Monthly), period, "", kPrintEnglish)));
+    s.push_back(tableOf(IRP5Ann(AnnualPayInput{}, AnnualTaxResult{}, "", kPrintEnglish)));
+    s.push_back(tableOf(IRP5Week(PeriodKind::Weekly, DefaultPeriodPayInput(PeriodKind::Weekly), period, "",
+                                 kPrintEnglish)));
+    s.push_back(tableOf(IRP5Day(DefaultPeriodPayInput(PeriodKind::Daily), period, "", kPrintEnglish)));
+  }
 
   // Business calculators (loans and schedule, loan buster, loan comparison,
   // inflation, daily balance)

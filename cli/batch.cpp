@@ -35,7 +35,7 @@ bool knownColumn(const Calculator& calc, const std::string& name) {
 Outcome runRow(const Calculator& calc, Inputs& inputs, const SessionState& session, const SettingsRecord& settings) {
   if (auto r = checkInputs(calc, inputs)) return Outcome{r};
   SessionState rowSession = session;
-  Context ctx{rowSession, settings, inputs.text("name"), inputs.text("language") == "af" ? 1 : 0};
+  Context ctx{rowSession, settings, inputs.text("name"), inputs.text("language") == "af" ? 1 : 0, true};
   if (calc.usesSettings) applySettingsFlags(inputs, ctx.settings);
   return calc.run(inputs, ctx);
 }

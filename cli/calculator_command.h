@@ -73,6 +73,7 @@ struct Context {
   SettingsRecord settings;  // the stored row with this call's overrides
   std::string name;         // --name
   int language = 0;         // --language: 0 English, 1 Afrikaans
+  bool windowOnly = false;  // batch: only the window figures are used
 };
 
 struct Calculator {

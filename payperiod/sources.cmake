@@ -9,4 +9,7 @@ list(APPEND QUORIN_CORE_SOURCES
 # windows
 list(APPEND QUORIN_GUI_SOURCES
   payperiod/payperiod_windows.cpp
+  payperiod/pay_window.cpp
+  payperiod/period_tax_window.cpp
+  payperiod/annual_tax_window.cpp
 )

@@ -1,0 +1,62 @@
+// What the five pay-period windows share: the Setup frame with the five
+// settings (read at opening, saved by its "O&K"), the print frame with the
+// English/Afrikaans choice and the employee name, the information frame and
+// the buttons. A window adds its fields, its calculation and its record.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "payperiod/payperiod_fields.h"
+#include "payperiod/payperiod_records.h"
+#include "widgets/calculator_window.h"
+
+class QGridLayout;
+class QGroupBox;
+
+namespace quorin {
+
+class PrintFrame;
+class SetupPanel;
+
+class PayWindow : public CalculatorWindow {
+  Q_OBJECT
+ public:
+  PayWindow(WindowContext& context, const QString& name, const QString& caption);
+
+  // "&Calculate": the field limits, the window's checks, the calculation and
+  // the results on the window. False when something was refused (its
+  // message shown, the focus on the field, no result changed).
+  virtual bool calculate() = 0;
+  void cmdCalculate_Click() { calculate(); }
+
+ protected:
+  // Called at the end of the window's constructor: the frames and buttons,
+  // the settings read from the store, and one Calculate.
+  void finishWindow();
+
+  // The settings in force: the Setup frame's current values.
+  SettingsRecord setup() const;
+
+  // The record a print writes now (after a successful calculate()).
+  virtual FeedRecord printRecord(const std::string& employeeName, int printLanguage) const = 0;
+  virtual const PayReportFile& report() const = 0;
+
+  // An entry field with the limit the field list gives it.
+  EntryField* addLimited(QGridLayout* grid, int row, int column, const QString& caption, const char* name,
+                         const PayPeriodLimits& limits);
+  EntryField* entry(const char* name) const;
+  double number(const char* name) const;
+  std::int16_t whole(const char* name) const;
+  void showFigure(const char* name, double value) const;
+
+ private:
+  void cmdSetupOK_Click();
+  void StartPrintout(int choice);
+
+  SetupPanel* setup_ = nullptr;
+  PrintFrame* print_ = nullptr;
+  QGroupBox* info_ = nullptr;
+};
+
+}  // namespace quorin

@@ -12,5 +12,12 @@ list(APPEND QUORIN_CORE_SOURCES
 
 # windows
 list(APPEND QUORIN_GUI_SOURCES
+  finance/business_window.cpp
+  finance/loans_window.cpp
+  finance/loan_graph_window.cpp
+  finance/loan_buster_window.cpp
+  finance/loan_comparison_window.cpp
+  finance/inflation_window.cpp
+  finance/daily_balance_window.cpp
   finance/finance_windows.cpp
 )

@@ -13,6 +13,7 @@
 #include <kainjow/mustache.hpp>
 
 #include "report/sql_connection.h"
+#include "shell/day_number.h"
 #include "shell/money.h"
 
 namespace quorin {
@@ -34,9 +35,11 @@ void addField(data& into, const QString& name, const QVariant& value) {
   } else if (type == QMetaType::LongLong || type == QMetaType::Int || type == QMetaType::Bool) {
     std::string text = std::to_string(value.toLongLong());
     for (const char* suffix : {"", ":3", ":0", ":raw"}) into.set(key + suffix, text);
+    into.set(key + ":date", formatDay(static_cast<int>(value.toLongLong())));
   } else {
     std::string text = value.toString().toStdString();
     for (const char* suffix : {"", ":3", ":0", ":raw"}) into.set(key + suffix, text);
+    into.set(key + ":set", text.empty() ? data(data::type::bool_false) : data(data::type::bool_true));
   }
 }
 

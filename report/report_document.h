@@ -4,7 +4,9 @@
 //   {{! rows: Amort }}     a multi-row table, as the list {{#Amort}}..{{/Amort}}
 // Every field is offered as {{NAME}} (amounts "### ### ##0.00", whole
 // numbers and texts as they stand), {{NAME:3}} and {{NAME:0}} (three and no
-// decimals) and {{NAME:raw}} (the shortest exact form).
+// decimals) and {{NAME:raw}} (the shortest exact form); whole numbers also
+// as {{NAME:date}} (a day number as dd/mm/yyyy), texts also as the section
+// {{#NAME:set}}..{{/NAME:set}} (shown only when the text is not empty).
 #pragma once
 
 #include <QString>

@@ -64,6 +64,53 @@ std::vector<FeedTableSchema> makeSchema() {
 
   // Business calculators (loans and schedule, loan buster, loan comparison,
   // inflation, daily balance)
+  s.push_back({"Loans", false,
+               columns({{"Heading", T::Text},
+                        {"Num1", T::Double},
+                        {"Num2", T::Double},
+                        {"Num3", T::Double},
+                        {"Num4", T::Double},
+                        {"FinText1", T::Text},
+                        {"FinText1A", T::Text},
+                        {"FinNum1", T::Double},
+                        {"FinText2", T::Text},
+                        {"FinNum2", T::Double},
+                        {"YearMon", T::Text}})});
+  s.push_back({"Amort", true,
+               columns({{"Year", T::Int16}, {"Capital", T::Double}, {"Interest", T::Double}, {"Required", T::Double}})});
+  s.push_back({"BondBust", false,
+               columns({{"PAmt", T::Double},
+                        {"Period", T::Int16},
+                        {"IntRate", T::Single},
+                        {"MonRep", T::Double},
+                        {"TotIntPaid", T::Double},
+                        {"TotRep", T::Double},
+                        {"XtraPay", T::Double},
+                        {"Xper", T::Int16},
+                        {"XMonRep", T::Double},
+                        {"XTotIntPaid", T::Double},
+                        {"XTotRep", T::Double},
+                        {"XTotSavings", T::Double}})});
+  {
+    FeedTableSchema comp{"BondComp", false, columns({{"PAmt", T::Double}, {"IntRate", T::Single}})};
+    for (int k = 1; k <= 6; ++k)
+      for (const char* field : {"MonRep", "IntPaid", "Total"})
+        comp.columns.push_back({field + std::to_string(k), T::Double});
+    s.push_back(std::move(comp));
+  }
+  s.push_back({"Inflation", false,
+               columns({{"PresCost", T::Double},
+                        {"Period", T::Double},
+                        {"InflaRate", T::Double},
+                        {"Ans1", T::Double},
+                        {"Ans2", T::Double}})});
+  s.push_back({"DailyBal", false,
+               columns({{"CapAmount", T::Single},
+                        {"StartDate", T::Int32},
+                        {"EndDate", T::Int32},
+                        {"IntRate", T::Single},
+                        {"ANS1", T::Single},
+                        {"ANS2", T::Int32}})});
 
   return s;
 }

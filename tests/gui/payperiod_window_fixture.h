@@ -13,6 +13,7 @@
 #include <QSqlRecord>
 #include <QTest>
 #include <QVariant>
+#include <deque>
 #include <memory>
 
 #include "report/report_control.h"
@@ -81,6 +82,12 @@ struct PayWindowFixture : ::testing::Test {
     auto* b = window->findChild<QRadioButton*>(QString::fromLatin1(name));
     ASSERT_TRUE(b) << name;
     b->click();
+  }
+  // The caption beside an entry field.
+  QString caption(const char* name) const {
+    for (auto* label : window->findChildren<QLabel*>())
+      if (label->buddy() == edit(name)) return label->text();
+    return {};
   }
   QString shown(const char* name) const { return edit(name)->text(); }
   QString focused() const { return window->focusWidget() ? window->focusWidget()->objectName() : QString(); }

@@ -32,9 +32,12 @@ bool knownColumn(const Calculator& calc, const std::string& name) {
   return name == "name" || name == "language";
 }
 
-Outcome runRow(const Calculator& calc, Inputs& inputs, const SessionState& session, const SettingsRecord& settings) {
+// Each row starts from the same session; rowSession is the scratch copy a
+// row may change, reused so that a row costs no fresh copy of its strings.
+Outcome runRow(const Calculator& calc, Inputs& inputs, const SessionState& session, SessionState& rowSession,
+               const SettingsRecord& settings) {
   if (auto r = checkInputs(calc, inputs)) return Outcome{r};
-  SessionState rowSession = session;
+  rowSession = session;
   Context ctx{rowSession, settings, inputs.text("name"), inputs.text("language") == "af" ? 1 : 0, true};
   if (calc.usesSettings) applySettingsFlags(inputs, ctx.settings);
   return calc.run(inputs, ctx);
@@ -57,7 +60,8 @@ int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::o
 
   // The window's figures of a freshly opened window name the result columns.
   Inputs blank;
-  Outcome first = runRow(calc, blank, session, settings);
+  SessionState rowSession = session;
+  Outcome first = runRow(calc, blank, session, rowSession, settings);
   std::vector<std::pair<std::string, std::string>> cells;
   for (const auto& [key, value] : first.window.items()) flatten(key, value, cells);
   CsvRow outHeader = *header;
@@ -70,8 +74,8 @@ int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::o
     Inputs inputs;
     for (std::size_t i = 0; i < header->size() && i < row->size(); ++i)
       if (!(*row)[i].empty()) inputs.raw[(*header)[i]].push_back((*row)[i]);
-    Outcome o = runRow(calc, inputs, session, settings);
-    CsvRow line = *row;
+    Outcome o = runRow(calc, inputs, session, rowSession, settings);
+    CsvRow line = std::move(*row);
     line.resize(header->size());
     cells.clear();
     if (!o.refusal && !o.failure)

@@ -53,18 +53,25 @@ void readPayItems(const Inputs& in, Input& p) {
   p.employeeMedAid = in.number("employee-medical");
 }
 
-// Reads a date given as text against the field's limit of the moment.
-std::optional<Refusal> readDate(const Inputs& in, const char* flag, const char* field, const FieldLimit& limit,
-                                int& day) {
-  if (!in.has(flag)) return std::nullopt;
-  double value = 0;
-  if (auto refusal = checkText(field, limit, in.text(flag), value)) return refusal;
-  day = static_cast<int>(value);
-  return std::nullopt;
+// Reads a date given as text against the end date field's limit of the
+// moment: from earliest to 28/02/2026, the message quoting the start date.
+// The limit (and its message) is only built for a date it refuses.
+std::optional<Refusal> readEndDate(const Inputs& in, const char* field, int startDate, int earliest, int& day) {
+  if (!in.has("end")) return std::nullopt;
+  const std::string text = in.text("end");
+  if (auto parsed = parseDay(text); parsed && *parsed >= earliest && *parsed <= kTaxYearEnd) {
+    day = *parsed;
+    return std::nullopt;
+  }
+  double unused = 0;
+  return checkText(field, EndDateLimit(startDate, earliest), text, unused);
 }
 
 void putFigures(nlohmann::ordered_json& into, const std::vector<NamedFigure>& figures) {
-  for (const NamedFigure& f : figures) into[std::string(f.name)] = f.value;
+  // The object is a vector of pairs with constant keys: growing it copies
+  // every entry, so make room once.
+  into.get_ref<nlohmann::ordered_json::object_t&>().reserve(figures.size() + 1);
+  for (const NamedFigure& f : figures) into.emplace(f.name, f.value);
 }
 
 Calculator periodCalculator(PeriodKind kind, const char* name, const char* description) {
@@ -93,7 +100,7 @@ Calculator periodCalculator(PeriodKind kind, const char* name, const char* descr
     Outcome out;
     if (f.startDate) {
       p.startDate = in.date("start", p.startDate);
-      if ((out.refusal = readDate(in, "end", f.endDate, EndDateLimit(p.startDate), p.endDate))) return out;
+      if ((out.refusal = readEndDate(in, f.endDate, p.startDate, kTaxYearStart, p.endDate))) return out;
     }
     if (f.normalDays) {
       p.normalDays = in.whole("normal-days", p.normalDays);
@@ -160,8 +167,7 @@ Calculator annualCalculator() {
     if ((out.refusal = readMonthCounts(in, monthLimit, p.monthBeneficiaries))) return out;
     if (in.isSet("duplicate-march")) DuplicateMarch(p.monthBeneficiaries);
     p.startDate = in.date("start", p.startDate);
-    if ((out.refusal = readDate(in, "end", f.endDate, EndDateLimit(p.startDate, p.startDate), p.endDate)))
-      return out;
+    if ((out.refusal = readEndDate(in, f.endDate, p.startDate, p.startDate, p.endDate))) return out;
     AnnualTaxResult r;
     if ((out.refusal = CalculateAnnual(p, ctx.settings, r))) return out;
     putFigures(out.window, AnnualWindowFigures(r));

@@ -17,16 +17,7 @@ AnnualTaxWindow::AnnualTaxWindow(WindowContext& context)
 
   auto* grid = new QGridLayout;
   body()->addLayout(grid);
-  int row = 0;
-  addLimited(grid, row++, 0, tr("Age"), f.age, limits);
-  addLimited(grid, row++, 0, tr("Salary/remuneration"), f.salary, limits);
-  addLimited(grid, row++, 0, tr("Employer's med aid contrib."), f.employerMedAid, limits);
-  addLimited(grid, row++, 0, tr("Employee's med aid contrib."), f.employeeMedAid, limits);
-  addLimited(grid, row++, 0, tr("Employer's R/Fund contributions "), f.employerRFund, limits);
-  addLimited(grid, row++, 0, tr("Employee's R/Fund contributions"), f.employeeRFund, limits);
-  addLimited(grid, row++, 0, tr("Commissions"), f.commission, limits);
-  addLimited(grid, row++, 0, tr("Bonus"), f.bonus, limits);
-  addLimited(grid, row++, 0, tr("Travel allowance received"), f.travelAllowance, limits);
+  int row = addPayItems(grid, f, limits, tr("Travel allowance received")) + 1;
   addLimited(grid, row++, 0, tr("Med Aid contribution deduction"), f.medAidDeduction, limits);
   EntryField* start = addLimited(grid, row++, 0, tr("Start date"), f.startDate, limits);
   EntryField* end = addLimited(grid, row++, 0, tr("End date"), f.endDate, limits);
@@ -75,9 +66,6 @@ AnnualTaxWindow::AnnualTaxWindow(WindowContext& context)
     start->setLimit(StartDateLimit(static_cast<int>(day)));
   });
 
-  // Every other input starts at 0.
-  for (EntryField* e : findChildren<EntryField*>())
-    if (!e->isDisplay() && e->text().isEmpty()) e->setValue(0);
   finishWindow();
 }
 
@@ -109,15 +97,7 @@ void AnnualTaxWindow::showMonthCounts(const MonthCounts& counts) {
 AnnualPayInput AnnualTaxWindow::inputs() const {
   const AnnualFieldNames& f = kAnnualFields;
   AnnualPayInput in;
-  in.age = whole(f.age);
-  in.salary = number(f.salary);
-  in.commission = number(f.commission);
-  in.bonus = number(f.bonus);
-  in.travelAllowance = number(f.travelAllowance);
-  in.employerRFund = number(f.employerRFund);
-  in.employeeRFund = number(f.employeeRFund);
-  in.employerMedAid = number(f.employerMedAid);
-  in.employeeMedAid = number(f.employeeMedAid);
+  readPayItems(f, in);
   in.medAidDeduction = number(f.medAidDeduction);
   for (int i = 0; i < 12; ++i) in.monthBeneficiaries[i] = static_cast<std::int16_t>(std::nearbyint(months_[i]->value()));
   in.startDate = entry(f.startDate)->dayNumber();

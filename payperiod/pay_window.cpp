@@ -35,6 +35,9 @@ PayWindow::PayWindow(WindowContext& context, const QString& name, const QString&
     : CalculatorWindow(context, name, caption) {}
 
 void PayWindow::finishWindow() {
+  for (EntryField* e : findChildren<EntryField*>())
+    if (!e->isDisplay() && e->text().isEmpty()) e->setValue(0);
+
   setup_ = new SetupPanel(QStringLiteral("Frame3"), kPayPeriodSettings, this);
   addFrame(setup_);
   connect(setup_, &SetupPanel::confirmed, this, &PayWindow::cmdSetupOK_Click);

@@ -31,8 +31,9 @@ class PayWindow : public CalculatorWindow {
   void cmdCalculate_Click() { calculate(); }
 
  protected:
-  // Called at the end of the window's constructor: the frames and buttons,
-  // the settings read from the store, and one Calculate.
+  // Called at the end of the window's constructor: every input not yet
+  // shown set to 0, the frames and buttons, the settings read from the
+  // store, and one Calculate.
   void finishWindow();
 
   // The settings in force: the Setup frame's current values.
@@ -41,6 +42,35 @@ class PayWindow : public CalculatorWindow {
   // The record a print writes now (after a successful calculate()).
   virtual FeedRecord printRecord(const std::string& employeeName, int printLanguage) const = 0;
   virtual const PayReportFile& report() const = 0;
+
+  // The pay items every pay-period window asks for, in the grid from row 0
+  // down (the travel allowance last, in the row returned), and read back.
+  template <class Names>
+  int addPayItems(QGridLayout* grid, const Names& f, const PayPeriodLimits& limits, const QString& travelCaption) {
+    int row = 0;
+    addLimited(grid, row++, 0, tr("Age"), f.age, limits);
+    addLimited(grid, row++, 0, tr("Salary/remuneration"), f.salary, limits);
+    addLimited(grid, row++, 0, tr("Employer's med aid contrib."), f.employerMedAid, limits);
+    addLimited(grid, row++, 0, tr("Employee's med aid contrib."), f.employeeMedAid, limits);
+    addLimited(grid, row++, 0, tr("Employer's R/Fund contributions "), f.employerRFund, limits);
+    addLimited(grid, row++, 0, tr("Employee's R/Fund contributions"), f.employeeRFund, limits);
+    addLimited(grid, row++, 0, tr("Commissions"), f.commission, limits);
+    addLimited(grid, row++, 0, tr("Bonus"), f.bonus, limits);
+    addLimited(grid, row, 0, travelCaption, f.travelAllowance, limits);
+    return row;
+  }
+  template <class Names, class Input>
+  void readPayItems(const Names& f, Input& in) const {
+    in.age = whole(f.age);
+    in.salary = number(f.salary);
+    in.commission = number(f.commission);
+    in.bonus = number(f.bonus);
+    in.travelAllowance = number(f.travelAllowance);
+    in.employerRFund = number(f.employerRFund);
+    in.employeeRFund = number(f.employeeRFund);
+    in.employerMedAid = number(f.employerMedAid);
+    in.employeeMedAid = number(f.employeeMedAid);
+  }
 
   // An entry field with the limit the field list gives it.
   EntryField* addLimited(QGridLayout* grid, int row, int column, const QString& caption, const char* name,

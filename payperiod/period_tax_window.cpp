@@ -36,17 +36,7 @@ PeriodTaxWindow::PeriodTaxWindow(WindowContext& context, PeriodKind kind)
 
   auto* grid = new QGridLayout;
   body()->addLayout(grid);
-  int row = 0;
-  addLimited(grid, row++, 0, tr("Age"), f.age, limits);
-  addLimited(grid, row++, 0, tr("Salary/remuneration"), f.salary, limits);
-  addLimited(grid, row++, 0, tr("Employer's med aid contrib."), f.employerMedAid, limits);
-  addLimited(grid, row++, 0, tr("Employee's med aid contrib."), f.employeeMedAid, limits);
-  addLimited(grid, row++, 0, tr("Employer's R/Fund contributions "), f.employerRFund, limits);
-  addLimited(grid, row++, 0, tr("Employee's R/Fund contributions"), f.employeeRFund, limits);
-  addLimited(grid, row++, 0, tr("Commissions"), f.commission, limits);
-  addLimited(grid, row++, 0, tr("Bonus"), f.bonus, limits);
-  addLimited(grid, row, 0, monthly ? tr("Travel Allowance R") : tr("Travel allowance received"), f.travelAllowance,
-             limits);
+  int row = addPayItems(grid, f, limits, monthly ? tr("Travel Allowance R") : tr("Travel allowance received"));
   if (monthly) addResult(grid, row, 2, QString(), QStringLiteral("numMTAAns"), 0);
   ++row;
   addLimited(grid, row++, 0, tr("Medical aid fund beneficiaries"), f.beneficiaries, limits);
@@ -77,24 +67,13 @@ PeriodTaxWindow::PeriodTaxWindow(WindowContext& context, PeriodKind kind)
   addResult(grid, result++, 3, tr("Total tax deduction"), QStringLiteral("numTaxLiability"));
   grid->setColumnMinimumWidth(2, 12);
 
-  // Every other input starts at 0.
-  for (EntryField* e : findChildren<EntryField*>())
-    if (!e->isDisplay() && e->text().isEmpty()) e->setValue(0);
   finishWindow();
 }
 
 PeriodPayInput PeriodTaxWindow::inputs() const {
   const PeriodFieldNames& f = PeriodFields(kind_);
   PeriodPayInput in = DefaultPeriodPayInput(kind_);
-  in.age = whole(f.age);
-  in.salary = number(f.salary);
-  in.commission = number(f.commission);
-  in.bonus = number(f.bonus);
-  in.travelAllowance = number(f.travelAllowance);
-  in.employerRFund = number(f.employerRFund);
-  in.employeeRFund = number(f.employeeRFund);
-  in.employerMedAid = number(f.employerMedAid);
-  in.employeeMedAid = number(f.employeeMedAid);
+  readPayItems(f, in);
   in.beneficiaries = whole(f.beneficiaries);
   if (f.startDate) {
     in.startDate = entry(f.startDate)->dayNumber();

@@ -30,7 +30,7 @@ void settle() {
 
 // Acts on the disclaimer as soon as it is shown (start-up lets events run
 // before it opens, so the timer keeps looking until it finds it).
-void whenDisclaimerShows(std::function<void(DisclaimerWindow*)> act, int tries = 200) {
+void whenDisclaimerShows(std::function<void(DisclaimerWindow*)> act, int tries = 3000) {
   QTimer::singleShot(5, [act, tries] {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (auto* d = qobject_cast<DisclaimerWindow*>(w); d && d->isVisible()) {

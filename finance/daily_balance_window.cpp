@@ -78,6 +78,9 @@ void DailyBalanceWindow::dateTyped(EntryField* field) {
 
 void DailyBalanceWindow::dateLeft(EntryField* field) {
   if (announcing_) return;
+  // The spin may show the day before the start while it stores the start
+  // itself; that day was not typed and is not refused.
+  if (field == end_ && !spunEnd_.isEmpty() && end_->text() == spunEnd_) return;
   std::int32_t day = kDayNotEntered;
   if (auto r = dateRefusal(field, day)) {
     announcing_ = true;
@@ -97,10 +100,10 @@ bool DailyBalanceWindow::acceptInputs() {
 
 void DailyBalanceWindow::calculate() {
   if (start_->text().trimmed().isEmpty() || end_->text().trimmed().isEmpty()) return;
-  for (EntryField* f : {start_, end_}) {
-    std::int32_t day = kDayNotEntered;
-    if (auto r = dateRefusal(f, day)) return refuse(*r);
-  }
+  // The ranges were checked when the dates were left; here only a text
+  // that is no date is refused.
+  for (EntryField* f : {start_, end_})
+    if (auto r = f->refusal()) return refuse(*r);
   Compute();
 }
 
@@ -122,6 +125,7 @@ void DailyBalanceWindow::spinDate(SpinDirection direction) {
     const QSignalBlocker block(end_);
     end_->setDayNumber(spin.shown);
   }
+  spunEnd_ = end_->text();
   s.EndDate = spin.stored;
   Compute();
 }

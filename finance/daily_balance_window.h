@@ -39,6 +39,7 @@ class DailyBalanceWindow : public BusinessWindow {
   EntryField* days_;
   DailyBalanceResult result_;
   bool announcing_ = false;
+  QString spunEnd_;  // the end date as the spin button last showed it
 };
 
 }  // namespace quorin

@@ -1,6 +1,7 @@
 #include "finance/business_window.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -90,6 +91,17 @@ void BusinessWindow::runReport(int choice) {
       pending_.title.empty() ? context().report.WindowTitle : QString::fromStdString(pending_.title);
   launch(pending_.file.c_str(), title, choice);
   hideFrame(frame_);
+}
+
+bool BusinessWindow::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate) activated();
+  return CalculatorWindow::event(e);
+}
+
+std::optional<BusinessWindow::Printout> BusinessWindow::singleRecord(std::optional<FeedRecord> record,
+                                                                     const char* reportFile, const char* title) {
+  if (!record) return std::nullopt;
+  return Printout{std::move(record), std::nullopt, {reportFile, title}};
 }
 
 void BusinessWindow::beep() {

@@ -1,6 +1,5 @@
 #include "finance/daily_balance_window.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -141,18 +140,13 @@ void DailyBalanceWindow::spinRate(SpinDirection direction) {
   focusOk();
 }
 
-bool DailyBalanceWindow::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) {
-    showInputs();
-    Compute();
-  }
-  return BusinessWindow::event(e);
+void DailyBalanceWindow::activated() {
+  showInputs();
+  Compute();
 }
 
 std::optional<BusinessWindow::Printout> DailyBalanceWindow::printout() {
-  std::optional<FeedRecord> record = dailyBalRecord(state().dailyBalance.input(), result_);
-  if (!record) return std::nullopt;
-  return Printout{std::move(record), std::nullopt, {kDailyBalReport, kDailyBalTitle}};
+  return singleRecord(dailyBalRecord(state().dailyBalance.input(), result_), kDailyBalReport, kDailyBalTitle);
 }
 
 }  // namespace quorin

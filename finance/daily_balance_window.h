@@ -18,7 +18,7 @@ class DailyBalanceWindow : public BusinessWindow {
   void spinRate(SpinDirection direction);
 
  protected:
-  bool event(QEvent* event) override;
+  void activated() override;
   std::optional<Printout> printout() override;
   void calculate() override;
   bool acceptInputs() override;

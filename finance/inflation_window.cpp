@@ -1,6 +1,5 @@
 #include "finance/inflation_window.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -83,18 +82,13 @@ void InflationWindow::afterSpin(bool sound) {
   focusOk();
 }
 
-bool InflationWindow::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) {
-    showInputs();
-    Projection();
-  }
-  return BusinessWindow::event(e);
+void InflationWindow::activated() {
+  showInputs();
+  Projection();
 }
 
 std::optional<BusinessWindow::Printout> InflationWindow::printout() {
-  std::optional<FeedRecord> record = inflationRecord(state().inflation.input(), result_);
-  if (!record) return std::nullopt;
-  return Printout{std::move(record), std::nullopt, {kInflationReport, kInflationTitle}};
+  return singleRecord(inflationRecord(state().inflation.input(), result_), kInflationReport, kInflationTitle);
 }
 
 }  // namespace quorin

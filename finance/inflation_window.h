@@ -20,7 +20,7 @@ class InflationWindow : public BusinessWindow {
   void spinPeriod(SpinDirection direction);
 
  protected:
-  bool event(QEvent* event) override;
+  void activated() override;
   std::optional<Printout> printout() override;
   void calculate() override { Projection(); }
 

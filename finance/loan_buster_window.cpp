@@ -1,6 +1,5 @@
 #include "finance/loan_buster_window.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -83,18 +82,13 @@ void LoanBusterWindow::BBCalc() {
   notCleared_->setVisible(result_.outcome == LoanBusterOutcome::NotCleared);
 }
 
-bool LoanBusterWindow::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) {
-    showInputs();
-    BBCalc();
-  }
-  return BusinessWindow::event(e);
+void LoanBusterWindow::activated() {
+  showInputs();
+  BBCalc();
 }
 
 std::optional<BusinessWindow::Printout> LoanBusterWindow::printout() {
-  std::optional<FeedRecord> record = bondBustRecord(input(), result_);
-  if (!record) return std::nullopt;
-  return Printout{std::move(record), std::nullopt, {kBondBustReport, kBondBustTitle}};
+  return singleRecord(bondBustRecord(input(), result_), kBondBustReport, kBondBustTitle);
 }
 
 }  // namespace quorin

@@ -21,7 +21,7 @@ class LoanBusterWindow : public BusinessWindow {
   void BBCalc();
 
  protected:
-  bool event(QEvent* event) override;
+  void activated() override;
   std::optional<Printout> printout() override;
   void calculate() override { BBCalc(); }
 

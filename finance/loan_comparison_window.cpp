@@ -1,6 +1,5 @@
 #include "finance/loan_comparison_window.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -83,18 +82,13 @@ void LoanComparisonWindow::rebuildGrid() {
   grid_->setFixedSize(width, rowHeight * grid_->rowCount() + 2 * grid_->frameWidth());
 }
 
-bool LoanComparisonWindow::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) {
-    showInputs();
-    Compare();
-  }
-  return BusinessWindow::event(e);
+void LoanComparisonWindow::activated() {
+  showInputs();
+  Compare();
 }
 
 std::optional<BusinessWindow::Printout> LoanComparisonWindow::printout() {
-  std::optional<FeedRecord> record = bondCompRecord(state().loanComparison.input(), result_);
-  if (!record) return std::nullopt;
-  return Printout{std::move(record), std::nullopt, {kBondCompReport, kBondCompTitle}};
+  return singleRecord(bondCompRecord(state().loanComparison.input(), result_), kBondCompReport, kBondCompTitle);
 }
 
 }  // namespace quorin

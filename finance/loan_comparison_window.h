@@ -18,7 +18,7 @@ class LoanComparisonWindow : public BusinessWindow {
   void Compare();
 
  protected:
-  bool event(QEvent* event) override;
+  void activated() override;
   std::optional<Printout> printout() override;
   void calculate() override { Compare(); }
 

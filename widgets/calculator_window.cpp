@@ -1,6 +1,7 @@
 #include "widgets/calculator_window.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -91,7 +92,12 @@ bool CalculatorWindow::acceptFields() {
 }
 
 void CalculatorWindow::refuse(const Refusal& r) {
-  context_.messages.show(MessageIcon::Error, QString::fromStdString(r.title), QString::fromStdString(r.message));
+  const std::string key = r.field + '\n' + r.title + '\n' + r.message;
+  const qint64 now = QDateTime::currentMSecsSinceEpoch();
+  if (key != lastRefusal_ || now - lastRefusalAt_ > 400)
+    context_.messages.show(MessageIcon::Error, QString::fromStdString(r.title), QString::fromStdString(r.message));
+  lastRefusal_ = key;
+  lastRefusalAt_ = QDateTime::currentMSecsSinceEpoch();  // after the box was closed
   if (auto* w = findChild<QWidget*>(QString::fromStdString(r.field))) {
     w->setFocus(Qt::OtherFocusReason);
     if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();

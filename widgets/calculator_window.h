@@ -92,6 +92,10 @@ class CalculatorWindow : public QWidget {
   QVBoxLayout* body_;
   QHBoxLayout* buttons_;
   std::vector<QPushButton*> mainButtons_;
+  // The last refusal shown, so that leaving a bad field and pressing a
+  // button in one click shows its message once, not twice.
+  std::string lastRefusal_;
+  qint64 lastRefusalAt_ = 0;
 };
 
 }  // namespace quorin

@@ -162,3 +162,16 @@ TEST_F(RuravUvoWindowTest, NoPrinterIsSaidInAMessage) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RuravUvoWindowTest, LeavingABadFieldForCalculateShowsOneMessage) {
+  type(edit(1), "99999");  // above the age field's limit
+  window->findChild<QPushButton*>("cmdCalculate")->setFocus();  // leaving the field announces it
+  click("cmdCalculate");
+  ASSERT_EQ(messages.messages.size(), 1u);
+  EXPECT_EQ(messages.last()->icon, MessageIcon::Error);
+  EXPECT_EQ(state.ruravuvo.Age, 9999);  // the last accepted value; nothing recalculated with the bad one
+}
+
+}  // namespace

@@ -28,6 +28,12 @@ CalculatorWindow::CalculatorWindow(WindowContext& context, const QString& name, 
   outer->addLayout(buttons_);
 }
 
+CalculatorWindow::~CalculatorWindow() {
+  // Fields lose the focus while the window is taken down; their refusals
+  // must not reach a window that is half gone.
+  for (auto* f : findChildren<EntryField*>()) f->disconnect(this);
+}
+
 SessionState& CalculatorWindow::state() { return context_.state; }
 const SessionState& CalculatorWindow::state() const { return context_.state; }
 

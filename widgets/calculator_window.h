@@ -29,6 +29,7 @@ class CalculatorWindow : public QWidget {
   Q_OBJECT
  public:
   CalculatorWindow(WindowContext& context, const QString& name, const QString& caption, QWidget* parent = nullptr);
+  ~CalculatorWindow() override;
 
   WindowContext& context() { return context_; }
   SessionState& state();

@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
+#include <QPen>
 #include <QStackedBarSeries>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -39,6 +40,7 @@ void LoanGraphWindow::LoanAmortGraph(const AnnualSchedule& schedule) {
   auto* interest = new QBarSet(tr("Interest"));
   auto* balance = new QLineSeries;
   balance->setName(tr("Balance"));
+  balance->setPen(QPen(QColor(0xc0, 0x39, 0x2b), 2.5));  // apart from the bars' colours
   QStringList categories;
   double largestPayment = 0;
   double largestBalance = 0;

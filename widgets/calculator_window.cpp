@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "report/report_control.h"
@@ -56,6 +57,26 @@ EntryField* CalculatorWindow::addResult(QGridLayout* grid, int row, int column, 
   if (!caption.isEmpty()) grid->addWidget(new QLabel(caption, this), row, column);
   grid->addWidget(field, row, column + 1);
   return field;
+}
+
+void CalculatorWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  // After the main window has made this child active.
+  QTimer::singleShot(0, this, [this] {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused) && qobject_cast<QLineEdit*>(focused)) return;
+    // Tab order from the window itself: the first typeable field gets the focus.
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+      auto* f = qobject_cast<EntryField*>(w);
+      if (f && isAncestorOf(f) && !f->isReadOnly() && f->isEnabled() && (f->focusPolicy() & Qt::TabFocus) &&
+          f->isVisibleTo(this)) {
+        f->setFocus(Qt::TabFocusReason);
+        return;
+      }
+    }
+  });
 }
 
 void CalculatorWindow::adoptField(EntryField* field) {

@@ -83,6 +83,9 @@ class CalculatorWindow : public QWidget {
     Busy& operator=(const Busy&) = delete;
   };
 
+  // On first showing, the focus goes to the first field the user can type in.
+  void showEvent(QShowEvent* event) override;
+
   template <class T = QWidget>
   T* field(const QString& name) const {
     return findChild<T*>(name);
@@ -97,6 +100,7 @@ class CalculatorWindow : public QWidget {
   // button in one click shows its message once, not twice.
   std::string lastRefusal_;
   qint64 lastRefusalAt_ = 0;
+  bool shownOnce_ = false;
 };
 
 }  // namespace quorin

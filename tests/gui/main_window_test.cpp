@@ -147,3 +147,15 @@ TEST_F(MainWindowTest, MissingBackgroundPictureStopsStartUpWithAMessage) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(MainWindowTest, AnOpenedCalculatorTakesTypingInItsFirstField) {
+  window->activateWindow();
+  action("RuravUvo")->trigger();
+  QTest::qWait(20);
+  ASSERT_TRUE(QApplication::focusWidget());
+  EXPECT_EQ(QApplication::focusWidget()->objectName(), "sidbEdit1_0");
+}
+
+}  // namespace

@@ -21,6 +21,7 @@
 #include "report/report_preview_window.h"
 #include "shell/session_state.h"
 #include "test_folder.h"
+#include "window_harness.h"
 #include "widgets/entry_field.h"
 #include "widgets/message_sink.h"
 #include "widgets/window_context.h"
@@ -28,27 +29,11 @@
 namespace quorin::test {
 
 template <class Window>
-struct FinanceWindowFixture : ::testing::Test {
-  TestFolder folder;
-  SessionState state;
-  RecordingMessageSink messages;
-  ReportControl report{state, messages};
-  WindowContext context{state, messages, report};
+struct FinanceWindowFixture : ::testing::Test, WindowHarness {
   std::unique_ptr<Window> window;
-  std::vector<std::string> printed;
   int beeps = 0;
 
-  void SetUp() override {
-    state.setProgramFolder(folder.path());
-    report.printDocument = [this](QTextDocument&) -> std::optional<std::string> {
-      printed.push_back(report.ReportFileName.toStdString());
-      return std::nullopt;
-    };
-    open();
-  }
-  void TearDown() override {
-    if (auto* p = report.lastPreview()) delete p;
-  }
+  void SetUp() override { open(); }
   // Opens the window afresh (as the menu would after it was closed).
   void open() {
     window = std::make_unique<Window>(context);
@@ -90,38 +75,12 @@ struct FinanceWindowFixture : ::testing::Test {
   QString text(const char* name) const { return edit(name)->text(); }
   bool focused(const char* name) const { return QApplication::focusWidget() == widget(name); }
 
-  // Every row of a feed table, each as the named field's value.
-  std::vector<QVariant> column(const char* table, const char* field) const {
-    std::vector<QVariant> values;
-    {
-      auto db = QSqlDatabase::addDatabase("QSQLITE", "peek");
-      db.setDatabaseName(folder.qfile("Rudodeza.db"));
-      db.open();
-      {
-        QSqlQuery q(db);
-        q.exec(QStringLiteral("SELECT \"%1\" FROM %2 ORDER BY rowid").arg(field, table));
-        while (q.next()) values.push_back(q.value(0));
-      }
-      db.close();
-    }
-    QSqlDatabase::removeDatabase("peek");
-    return values;
-  }
   QVariant single(const char* table, const char* field) const {
     auto values = column(table, field);
     EXPECT_EQ(values.size(), 1u) << table;
     return values.empty() ? QVariant() : values.front();
   }
-  void exec(const QString& sql) const {
-    {
-      auto db = QSqlDatabase::addDatabase("QSQLITE", "poke");
-      db.setDatabaseName(folder.qfile("Rudodeza.db"));
-      db.open();
-      QSqlQuery(db).exec(sql);
-      db.close();
-    }
-    QSqlDatabase::removeDatabase("poke");
-  }
+  void exec(const QString& sql) const { execSql(sql); }
   bool frameShown() const { return widget("fraPrint")->isVisible(); }
   QString previewTitle() const { return report.lastPreview() ? report.lastPreview()->windowTitle() : QString(); }
 };

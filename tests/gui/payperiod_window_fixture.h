@@ -21,32 +21,17 @@
 #include "settings/settings_store.h"
 #include "shell/session_state.h"
 #include "test_folder.h"
+#include "window_harness.h"
 #include "widgets/entry_field.h"
 #include "widgets/message_sink.h"
 #include "widgets/window_context.h"
 
 namespace quorin::test {
 
-struct PayWindowFixture : ::testing::Test {
-  TestFolder folder;
-  SessionState state;
-  RecordingMessageSink messages;
-  ReportControl report{state, messages};
-  WindowContext context{state, messages, report};
+struct PayWindowFixture : ::testing::Test, WindowHarness {
   std::unique_ptr<QWidget> window;
-  std::vector<std::string> printed;
 
-  void SetUp() override {
-    state.setProgramFolder(folder.path());
-    report.printDocument = [this](QTextDocument&) -> std::optional<std::string> {
-      printed.push_back(report.ReportFileName.toStdString());
-      return std::nullopt;
-    };
-  }
-  void TearDown() override {
-    if (auto* p = report.lastPreview()) delete p;
-    window.reset();
-  }
+  void TearDown() override { window.reset(); }
   template <class W, class... Args>
   W* open(Args... args) {
     auto* w = new W(context, args...);
@@ -96,18 +81,14 @@ struct PayWindowFixture : ::testing::Test {
   std::map<QString, QVariant> row(const char* table, int* rows = nullptr) const {
     std::map<QString, QVariant> values;
     int count = 0;
-    {
-      auto db = QSqlDatabase::addDatabase("QSQLITE", "peek");
-      db.setDatabaseName(folder.qfile("Rudodeza.db"));
-      db.open();
+    withDatabase([&](QSqlDatabase& db) {
       QSqlQuery q(db);
       q.exec(QStringLiteral("SELECT * FROM %1").arg(QLatin1String(table)));
       while (q.next()) {
         ++count;
         for (int i = 0; i < q.record().count(); ++i) values[q.record().fieldName(i)] = q.value(i);
       }
-    }
-    QSqlDatabase::removeDatabase("peek");
+    });
     if (rows) *rows = count;
     return values;
   }

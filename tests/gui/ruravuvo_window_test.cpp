@@ -11,34 +11,20 @@
 #include "report/report_preview_window.h"
 #include "shell/session_state.h"
 #include "tax/ruravuvo_window.h"
-#include "test_folder.h"
+#include "window_harness.h"
 #include "widgets/message_sink.h"
 
 using namespace quorin;
 
 namespace {
 
-struct RuravUvoWindowTest : ::testing::Test {
-  test::TestFolder folder;
-  SessionState state;
-  RecordingMessageSink messages;
-  ReportControl report{state, messages};
-  WindowContext context{state, messages, report};
+struct RuravUvoWindowTest : ::testing::Test, test::WindowHarness {
   std::unique_ptr<RuravUvoWindow> window;
-  std::vector<std::string> printed;
 
   void SetUp() override {
-    state.setProgramFolder(folder.path());
-    report.printDocument = [this](QTextDocument&) -> std::optional<std::string> {
-      printed.push_back(report.ReportFileName.toStdString());
-      return std::nullopt;
-    };
     window = std::make_unique<RuravUvoWindow>(context);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->show();
-  }
-  void TearDown() override {
-    if (auto* p = report.lastPreview()) delete p;
   }
   static void type(EntryField* f, const char* text) {
     f->clear();
@@ -47,24 +33,9 @@ struct RuravUvoWindowTest : ::testing::Test {
   EntryField* edit(int i) { return window->findChild<EntryField*>(QStringLiteral("sidbEdit1_%1").arg(i)); }
   void click(const char* name) { QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton); }
   double rowValue(const char* table, const char* field) {
-    auto db = QSqlDatabase::addDatabase("QSQLITE", "peek");
-    db.setDatabaseName(folder.qfile("Rudodeza.db"));
-    db.open();
-    double v = 0;
-    int rows = 0;
-    {
-      QSqlQuery q(db);
-      q.exec(QStringLiteral("SELECT \"%1\" FROM %2").arg(field, table));
-      while (q.next()) {
-        v = q.value(0).toDouble();
-        ++rows;
-      }
-    }
-    db.close();
-    db = QSqlDatabase();
-    QSqlDatabase::removeDatabase("peek");
-    EXPECT_EQ(rows, 1);
-    return v;
+    auto values = column(table, field);
+    EXPECT_EQ(values.size(), 1u);
+    return values.empty() ? 0 : values.back().toDouble();
   }
 };
 
@@ -132,14 +103,7 @@ TEST_F(RuravUvoWindowTest, PrintingTwiceLeavesOneRowHoldingTheSecondFigures) {
 }
 
 TEST_F(RuravUvoWindowTest, MissingTableOrReportFileIsReportedAndTheWindowStaysUsable) {
-  {
-    auto db = QSqlDatabase::addDatabase("QSQLITE", "damage");
-    db.setDatabaseName(folder.qfile("Rudodeza.db"));
-    db.open();
-    QSqlQuery(db).exec("DROP TABLE kwiktax");
-    db.close();
-  }
-  QSqlDatabase::removeDatabase("damage");
+  execSql("DROP TABLE kwiktax");
   click("cmPrint");
   click("cmdVR");
   ASSERT_EQ(messages.messages.size(), 1u);

@@ -106,7 +106,7 @@ const std::vector<Flag>& settingsFlags() {
   return flags;
 }
 
-std::optional<Refusal> applySettingsFlags(const Inputs& in, SettingsRecord& s) {
+void applySettingsFlags(const Inputs& in, SettingsRecord& s) {
   if (in.has("employee-uif")) s.EmployeeUIF = in.number("employee-uif");
   if (in.has("employer-uif")) s.EmployerUIF = in.number("employer-uif");
   if (in.has("skills-levy")) s.SkillLevy = in.number("skills-levy");
@@ -116,7 +116,6 @@ std::optional<Refusal> applySettingsFlags(const Inputs& in, SettingsRecord& s) {
   if (in.has("employer-rfund-pct")) s.EmployerPenCont = in.number("employer-rfund-pct");
   if (in.has("car-inclusion")) s.CompCarFBRate8020 = in.number("car-inclusion");
   if (in.has("maintenance-plan")) s.CompCarMPYesNo = in.text("maintenance-plan") == "yes";
-  return std::nullopt;
 }
 
 nlohmann::ordered_json valueJson(const FeedValue& value) {

@@ -49,7 +49,6 @@ class Inputs {
   std::int16_t whole(const std::string& name, std::int16_t fallback = 0) const;
   int date(const std::string& name, int fallback) const;
   std::string text(const std::string& name, const std::string& fallback = {}) const;
-  bool isSet(const std::string& name) const { return has(name); }
   std::vector<std::string> all(const std::string& name) const;
 
   std::map<std::string, std::vector<std::string>> raw;  // as given
@@ -90,7 +89,7 @@ std::optional<Refusal> checkInputs(const Calculator& calc, Inputs& inputs);
 
 // The settings flags that tax calculators accept, and applying them.
 const std::vector<Flag>& settingsFlags();
-std::optional<Refusal> applySettingsFlags(const Inputs& inputs, SettingsRecord& settings);
+void applySettingsFlags(const Inputs& inputs, SettingsRecord& settings);
 
 // JSON of a feed record and of a feed value (singles widened to double).
 nlohmann::ordered_json recordJson(const FeedRecord& record);

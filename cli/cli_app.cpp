@@ -92,10 +92,9 @@ std::unique_ptr<QCoreApplication> startQt(int& argc, char** argv, bool gui) {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-int runCalculator(const Calculator& calc, const Given& given, const Common& common, int argc, char** argv) {
+int runCalculator(const Calculator& calc, const Given& given, const Common& common, char** argv) {
   int qtArgc = 1;
   auto app = startQt(qtArgc, argv, !common.pdf.empty());
-  (void)argc;
   Inputs inputs = given.inputs();
   if (auto r = checkInputs(calc, inputs)) return reportRefusal(*r, std::cout, std::cerr);
 
@@ -251,7 +250,7 @@ int runCli(int argc, char** argv) {
   if (settingsCmd->parsed()) return runSettings(settingsGiven, common, argv);
   if (batchCmd->parsed()) return runBatchCommand(batchCalc, batchInput, batchOutput, common, argv);
   for (const auto& [sub, calc] : subs)
-    if (sub->parsed()) return runCalculator(*calc, given[calc->name], common, argc, argv);
+    if (sub->parsed()) return runCalculator(*calc, given[calc->name], common, argv);
   std::cerr << app.help();
   return kExitUsage;
 }

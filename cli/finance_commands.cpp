@@ -39,7 +39,7 @@ Calculator loans() {
                                                   : LoanMode::MonthlyRepayment;
     LoansState& s = ctx.session.loans;
     s.setMode(mode);
-    s.FinChargesFlag = in.isSet("fin-charges") ? "DOWN" : "UP";
+    s.FinChargesFlag = in.has("fin-charges") ? "DOWN" : "UP";
     s.setTerms({in.number("principal"), in.number("period"), in.number("rate"), in.number("repayment")});
     const LoanResult r = LoanCalc(mode, s.terms());
     s.setTerms(r.terms);

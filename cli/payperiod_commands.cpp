@@ -165,7 +165,7 @@ Calculator annualCalculator() {
     p.medAidDeduction = in.number("med-aid-deduction");
     Outcome out;
     if ((out.refusal = readMonthCounts(in, monthLimit, p.monthBeneficiaries))) return out;
-    if (in.isSet("duplicate-march")) DuplicateMarch(p.monthBeneficiaries);
+    if (in.has("duplicate-march")) DuplicateMarch(p.monthBeneficiaries);
     p.startDate = in.date("start", p.startDate);
     if ((out.refusal = readEndDate(in, f.endDate, p.startDate, p.startDate, p.endDate))) return out;
     AnnualTaxResult r;

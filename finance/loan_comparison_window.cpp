@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "shell/session_state.h"
+#include "shell/twips.h"
 
 namespace quorin {
 
@@ -38,9 +39,7 @@ LoanComparisonWindow::LoanComparisonWindow(WindowContext& context, QWidget* pare
   Compare();
 }
 
-int LoanComparisonWindow::twipsToPixels(double twips) const {
-  return static_cast<int>(std::lround(twips * logicalDpiX() / 1440.0));
-}
+int LoanComparisonWindow::twipsToPixels(int twips) const { return quorin::twipsToPixels(twips, logicalDpiX()); }
 
 void LoanComparisonWindow::showInputs() {
   const LoanComparisonState& s = state().loanComparison;

@@ -25,7 +25,7 @@ class LoanComparisonWindow : public BusinessWindow {
  private:
   void showInputs();
   void rebuildGrid();
-  int twipsToPixels(double twips) const;
+  int twipsToPixels(int twips) const;  // at this window's dpi
 
   EntryField* amount_;
   EntryField* rate_;

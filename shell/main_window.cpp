@@ -15,8 +15,10 @@
 #include <QUrl>
 
 #include "shell/about_window.h"
+#include "widgets/busy_cursor.h"
 #include "shell/disclaimer_window.h"
 #include "shell/help_window.h"
+#include "shell/twips.h"
 #include "shell/version.h"
 
 namespace quorin {
@@ -30,12 +32,6 @@ namespace {
 
 const char* const kVideoLectures = "https://www.quorin.co.za/video-lectures";
 const char* const kAcceptedVersionKey = "Disclaimer/AcceptedVersion";
-
-class Busy {
- public:
-  Busy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~Busy() { QApplication::restoreOverrideCursor(); }
-};
 
 }  // namespace
 
@@ -116,7 +112,7 @@ void MainWindow::buildMenus() {
   compCar->setEnabled(catalogue_.find(QStringLiteral("frmCompCar")) != nullptr);
   connect(compCar, &QAction::triggered, this, [this] {
     openWindow(QStringLiteral("frmCompCar"));
-    if (!isMinimized() && !isMaximized()) resize(13405 / 15, height());  // 13 405 twips
+    if (!isMinimized() && !isMaximized()) resize(twipsToPixels(13405, logicalDpiX()), height());
     area_->cascadeSubWindows();
   });
   calculator(car, "mnuCarAll1", tr("Car Allowance"), "frmCarAll1", true);
@@ -155,7 +151,7 @@ QWidget* MainWindow::child(const QString& name) const {
 }
 
 QWidget* MainWindow::openWindow(const QString& name) {
-  Busy busy;
+  BusyCursor busy;
   if (QMdiSubWindow* sub = subWindow(name)) {
     sub->showNormal();
     area_->setActiveSubWindow(sub);
@@ -181,7 +177,7 @@ void MainWindow::openAndCascade(const QString& name) {
 }
 
 void MainWindow::openHelp() {
-  Busy busy;
+  BusyCursor busy;
   if (QMdiSubWindow* sub = subWindow(QStringLiteral("frmHelpBrowser"))) {
     sub->showNormal();
     area_->setActiveSubWindow(sub);
@@ -245,8 +241,7 @@ bool MainWindow::startUp() {
   setWindowTitle(QString::fromStdString(mainCaption(programVersion())));
   show();
   QApplication::processEvents();
-  state_.reset();
-  state_.setProgramFolder(state_.ProgramFolder);
+  state_.reset();  // the two database paths were set beside the program at construction
 
   const long long version = disclaimerNumber(programVersion());
   QSettings store;

@@ -172,7 +172,5 @@ bool CalculatorWindow::launch(const char* reportFile, const QString& title, int 
   return launchReport(context_.report, state(), reportFile, title, choice);
 }
 
-CalculatorWindow::Busy::Busy() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-CalculatorWindow::Busy::~Busy() { QApplication::restoreOverrideCursor(); }
 
 }  // namespace quorin

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "report/feed_record.h"
+#include "widgets/busy_cursor.h"
 #include "settings/settings_record.h"
 #include "widgets/entry_field.h"
 #include "widgets/window_context.h"
@@ -74,14 +75,7 @@ class CalculatorWindow : public QWidget {
   // or printer (choice 1).
   bool launch(const char* reportFile, const QString& title, int choice);
 
-  // The busy pointer for the length of a scope.
-  class Busy {
-   public:
-    Busy();
-    ~Busy();
-    Busy(const Busy&) = delete;
-    Busy& operator=(const Busy&) = delete;
-  };
+  using Busy = BusyCursor;
 
   // On first showing, the focus goes to the first field the user can type in.
   void showEvent(QShowEvent* event) override;

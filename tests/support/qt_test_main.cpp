@@ -1,7 +1,9 @@
 // Test main for the Qt layers: runs offscreen unless a platform is chosen.
 #include <gtest/gtest.h>
 
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstdlib>
 
 #include QUORIN_TEST_APP_HEADER
@@ -9,6 +11,11 @@
 int main(int argc, char** argv) {
   if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QStandardPaths::setTestModeEnabled(true);  // keeps QSettings away from the user's own
+  // CTest runs test processes side by side: each gets its own settings folder so
+  // one test's stored disclaimer answer never leaks into another's.
+  QTemporaryDir settingsFolder;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder.path());
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
   QUORIN_TEST_APP app(argc, argv);
   app.setOrganizationName("QuorinTests");
   app.setApplicationName("quorin-tests");

@@ -191,6 +191,9 @@ struct MonthCase {
   const char* inPeriod;  // Mar..Feb, '1' when the month counts
 };
 
+// Test lists show the case by its name.
+void PrintTo(const MonthCase& c, std::ostream* os) { *os << c.name; }
+
 class MonthsInPeriod : public ::testing::TestWithParam<MonthCase> {};
 
 TEST_P(MonthsInPeriod, ComparingMonthsOnly) {

@@ -53,6 +53,9 @@ struct Answer {
   double sdl;
 };
 
+// Test lists show the case by its name.
+void PrintTo(const Answer& c, std::ostream* os) { *os << c.name; }
+
 PeriodPayInput monthlyDays(double salary, int firstDay, int lastDay) {
   PeriodPayInput in = pay(PeriodKind::Monthly, salary);
   in.startDate = day(firstDay, 3, 2025);
@@ -246,6 +249,9 @@ struct CreditCase {
   int beneficiaries;
   double credit;
 };
+
+// Test lists show the case by its name.
+void PrintTo(const CreditCase& c, std::ostream* os) { *os << c.name; }
 
 class PeriodCredits : public ::testing::TestWithParam<CreditCase> {};
 

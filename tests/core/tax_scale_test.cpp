@@ -13,6 +13,9 @@ struct ScaleCase {
   double rate, floor, base, portion, tax;
 };
 
+// Test lists show the case by its name.
+void PrintTo(const ScaleCase& c, std::ostream* os) { *os << c.name; }
+
 class ScaleTable : public ::testing::TestWithParam<ScaleCase> {};
 
 TEST_P(ScaleTable, KnownAnswers) {

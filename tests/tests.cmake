@@ -10,6 +10,7 @@ add_executable(quorin_core_tests ${QUORIN_CORE_TESTS})
 # The list of core files, for the test that keeps Qt out of them.
 list(JOIN QUORIN_CORE_SOURCES "\n" QUORIN_CORE_LIST)
 file(WRITE ${CMAKE_BINARY_DIR}/core_sources.txt "${QUORIN_CORE_LIST}\n")
+target_include_directories(quorin_core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
 target_link_libraries(quorin_core_tests PRIVATE quorin_core GTest::gtest GTest::gtest_main)
 target_compile_definitions(quorin_core_tests PRIVATE QUORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
   QUORIN_CORE_LIST_FILE="${CMAKE_BINARY_DIR}/core_sources.txt")

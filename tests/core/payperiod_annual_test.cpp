@@ -6,13 +6,14 @@
 
 #include "payperiod/annual_tax.h"
 #include "shell/day_number.h"
+#include "dates.h"
 #include "tax/tax_scale.h"
 
 using namespace quorin;
 
 namespace {
 
-int day(int d, int m, int y) { return *dayNumber(y, m, d); }
+using quorin::test::day;
 
 AnnualPayInput yearOf(double salary, int age = 40) {
   AnnualPayInput in;

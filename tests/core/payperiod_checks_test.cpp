@@ -8,12 +8,13 @@
 #include "payperiod/payperiod_checks.h"
 #include "payperiod/payperiod_fields.h"
 #include "shell/day_number.h"
+#include "dates.h"
 
 using namespace quorin;
 
 namespace {
 
-int day(int d, int m, int y) { return *dayNumber(y, m, d); }
+using quorin::test::day;
 
 TEST(MonthlyDates, SameMonthThenStartNotAfterEnd) {
   auto before = CheckMonthlyDates(day(15, 4, 2025), day(14, 4, 2025));

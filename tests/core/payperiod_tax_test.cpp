@@ -6,6 +6,7 @@
 
 #include "payperiod/period_tax.h"
 #include "shell/day_number.h"
+#include "dates.h"
 
 using namespace quorin;
 
@@ -24,7 +25,7 @@ SettingsRecord standardSetup() {
   return s;
 }
 
-int day(int d, int m, int y) { return *dayNumber(y, m, d); }
+using quorin::test::day;
 
 PeriodPayInput pay(PeriodKind kind, double salary, int age = 40) {
   PeriodPayInput in = DefaultPeriodPayInput(kind);

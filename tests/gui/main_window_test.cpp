@@ -153,7 +153,11 @@ namespace {
 TEST_F(MainWindowTest, AnOpenedCalculatorTakesTypingInItsFirstField) {
   window->activateWindow();
   action("RuravUvo")->trigger();
-  QTest::qWait(20);
+  // The focus moves once the new window has been shown; allow a loaded machine time.
+  QTest::qWaitFor([] {
+    QWidget* f = QApplication::focusWidget();
+    return f && f->objectName() == QLatin1String("sidbEdit1_0");
+  }, 2000);
   ASSERT_TRUE(QApplication::focusWidget());
   EXPECT_EQ(QApplication::focusWidget()->objectName(), "sidbEdit1_0");
 }

@@ -5,25 +5,26 @@
 #include <variant>
 
 #include "finance/finance_records.h"
+#include "dates.h"
 #include "finance/finance_state.h"
 
 using namespace quorin;
 
 namespace {
 
-std::int32_t day(int y, int m, int d) { return *dayNumber(y, m, d); }
+using quorin::test::day;
 
 TEST(DailyBalance, WorkedFigures) {
-  auto r = DayBalCalc({10000, 10, day(2025, 3, 1), day(2025, 3, 31)});
+  auto r = DayBalCalc({10000, 10, day(1, 3, 2025), day(31, 3, 2025)});
   ASSERT_TRUE(r);
   EXPECT_EQ(r->days, 30);
   EXPECT_NEAR(r->interest, 82.19f, 0.005f);
   EXPECT_EQ(r->interest, static_cast<float>(10000.0L * 10 / 100 * 30 / 365));
-  EXPECT_EQ(day(2025, 3, 1), 45717);
+  EXPECT_EQ(day(1, 3, 2025), 45717);
 }
 
 TEST(DailyBalance, LeapYearIsStill365Days) {
-  auto r = DayBalCalc({1000, 10, day(2027, 3, 1), day(2028, 3, 1)});
+  auto r = DayBalCalc({1000, 10, day(1, 3, 2027), day(1, 3, 2028)});
   ASSERT_TRUE(r);
   EXPECT_EQ(r->days, 366);
   EXPECT_NEAR(r->interest, 100.27f, 0.005f);
@@ -33,8 +34,8 @@ TEST(DailyBalance, SinglePrecisionCapital) {
   DailyBalanceState s;
   s.Capital = static_cast<float>(12345678.91);
   EXPECT_EQ(s.Capital, 12345679.0f);
-  auto rec = dailyBalRecord({s.Capital, 5, day(2025, 3, 1), day(2025, 4, 1)},
-                            *DayBalCalc({s.Capital, 5, day(2025, 3, 1), day(2025, 4, 1)}));
+  auto rec = dailyBalRecord({s.Capital, 5, day(1, 3, 2025), day(1, 4, 2025)},
+                            *DayBalCalc({s.Capital, 5, day(1, 3, 2025), day(1, 4, 2025)}));
   ASSERT_TRUE(rec);
   EXPECT_EQ(std::get<float>(*rec->find("CapAmount")), 12345679.0f);
 }

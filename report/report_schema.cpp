@@ -3,7 +3,9 @@
 #include <type_traits>
 #include <variant>
 
+#include "package/package_records.h"
 #include "payperiod/payperiod_records.h"
+#include "vehicle/vehicle_records.h"
 
 namespace quorin {
 
@@ -60,6 +62,8 @@ std::vector<FeedTableSchema> makeSchema() {
     s.push_back(tableOf(IRP5Week(PeriodKind::Weekly, DefaultPeriodPayInput(PeriodKind::Weekly), period, "",
                                  kPrintEnglish)));
     s.push_back(tableOf(IRP5Day(DefaultPeriodPayInput(PeriodKind::Daily), period, "", kPrintEnglish)));
+    // Salary packages: the gross-to-net record writes every field.
+    s.push_back(tableOf(SalPackageRecord(PackageKind::VelmarMonthly, PackageInput{}, PackageResult{}, "")));
   }
 
   // Business calculators (loans and schedule, loan buster, loan comparison,
@@ -111,6 +115,9 @@ std::vector<FeedTableSchema> makeSchema() {
                         {"IntRate", T::Single},
                         {"ANS1", T::Single},
                         {"ANS2", T::Int32}})});
+
+  // Vehicle calculators (car allowance, company car register)
+  for (FeedTableSchema& table : vehicleFeedTables()) s.push_back(std::move(table));
 
   return s;
 }

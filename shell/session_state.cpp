@@ -21,6 +21,7 @@ void SessionState::reset() {
   loanComparison.resetForInitialiseAll();
   inflation.resetForInitialiseAll();
   dailyBalance.resetForInitialiseAll();
+  vehicles.resetForInitialiseAll();
 }
 
 }  // namespace quorin

@@ -9,6 +9,7 @@
 #include "finance/finance_state.h"
 #include "tax/ruravuvo.h"
 #include "tax/tax_scale.h"
+#include "vehicle/vehicle_state.h"
 
 namespace quorin {
 
@@ -23,6 +24,7 @@ struct SessionState {
   LoanComparisonState loanComparison;
   InflationState inflation;
   DailyBalanceState dailyBalance;
+  VehicleState vehicles;
 
   std::int16_t PrintChoice = 0;     // 0 preview window, 1 printer; never reset
   bool DisclaimerAccepted = false;  // never reset

@@ -1,0 +1,8 @@
+list(APPEND QUORIN_CORE_SOURCES
+  vehicle/vehicle_cost_scale.cpp
+  vehicle/car_allowance.cpp
+  vehicle/vehicle_register.cpp
+  vehicle/company_car.cpp
+  vehicle/vehicle_fields.cpp
+  vehicle/vehicle_records.cpp
+)

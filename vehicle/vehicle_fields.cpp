@@ -1,0 +1,67 @@
+#include "vehicle/vehicle_fields.h"
+
+#include <map>
+#include <stdexcept>
+
+#include "payperiod/payperiod_fields.h"
+
+namespace quorin {
+
+namespace {
+
+using Limits = std::map<std::string, FieldLimit, std::less<>>;
+
+constexpr double kLargestWhole = 999999999;
+
+FieldLimit whole() { return FieldLimit{FieldKind::Whole, 0, kLargestWhole, 0}; }
+FieldLimit text(int length) { return FieldLimit{FieldKind::Text, 0, 0, 0, length}; }
+
+const FieldLimit& find(const Limits& limits, const char* window, std::string_view field) {
+  auto it = limits.find(field);
+  if (it == limits.end()) throw std::out_of_range(std::string(window) + " has no field " + std::string(field));
+  return it->second;
+}
+
+}  // namespace
+
+const FieldLimit& carAllowanceFieldLimit(std::string_view field) {
+  static const Limits limits = [] {
+    Limits l{{"Text1", text(50)}};
+    for (int i = 1; i <= 11; ++i) l["silgEdit" + std::to_string(i)] = whole();
+    return l;
+  }();
+  return find(limits, "frmCarAll1", field);
+}
+
+const FieldLimit& companyCarFieldLimit(std::string_view field) {
+  static const Limits limits = [] {
+    Limits l{{"txtCCRegNumber", text(20)},
+             {"txtCCMake", text(30)},
+             {"txtCCModel", text(30)},
+             {"txtYearOfManfact", text(10)}};
+    for (const char* name :
+         {"numCCPrice", "numStartMileage", "numEndMileage", "numTotalDistance", "numBusDistance",
+          "numActualExpEmployee", "numFuelReimbEmployer", "numEmpPaidInsurance", "numEmpPaidLicence",
+          "numEmpPaidMaintenance", "numFB3802ThisCar", "numActual3802"})
+      l[name] = whole();
+    return l;
+  }();
+  return find(limits, "frmCompCar", field);
+}
+
+FieldLimit vehicleStartDateLimit(int endDate) { return StartDateLimit(endDate); }
+FieldLimit vehicleEndDateLimit(int startDate) { return EndDateLimit(startDate, startDate); }
+
+std::optional<Refusal> checkVehicleDates(const std::string& startField, int startDate, const std::string& endField,
+                                         int endDate) {
+  if (auto r = checkLimit(startField, vehicleStartDateLimit(kTaxYearEnd), startDate)) return r;
+  return checkLimit(endField, vehicleEndDateLimit(startDate), endDate);
+}
+
+std::optional<Refusal> checkSinglePayment(const std::string& field, double value, double other) {
+  if (value > 0 && other >= 1)
+    return Refusal{"Single Payment", "Only one amount for either Wear & Tear or Lease payments will be accepted", field};
+  return std::nullopt;
+}
+
+}  // namespace quorin

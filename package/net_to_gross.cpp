@@ -1,0 +1,160 @@
+#include "package/net_to_gross.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "tax/tax_scale.h"
+
+namespace quorin {
+
+namespace {
+
+double topRate() {
+  double rate = 0;
+  for (const auto& b : tax::kTaxScale) rate = std::max(rate, b.rate);
+  return rate / 100;
+}
+
+// The UIF base of a candidate; it rises with the gross.
+double uifBase(const NetToGrossModel& m, double g, double employerRFund) {
+  return m.carFringeBenefit + g + m.taxableTravel + m.otherFringe + m.otherExpenses + m.employerMedical +
+         employerRFund - m.credits;
+}
+
+double employerRFundAt(const NetToGrossModel& m, double g) {
+  if (m.employerPercent > 0) return (g + m.medical + m.employerMedical - m.credits) * m.employerPercent / 100;
+  return m.typedEmployer;
+}
+
+// The first whole rand from 1 whose UIF base is above the ceiling.
+double firstAboveCeiling(const NetToGrossModel& m) {
+  auto above = [&](double g) { return uifBase(m, g, employerRFundAt(m, g)) > m.uifCeiling; };
+  if (above(1)) return 1;
+  const double slope = 1 + (m.employerPercent > 0 ? m.employerPercent / 100 : 0);
+  const double atZero = uifBase(m, 0, employerRFundAt(m, 0));
+  double g = std::ceil((m.uifCeiling - atZero) / slope);
+  g = std::clamp(g, 1.0, kMaxCandidate);
+  while (g > 1 && above(g - 1)) --g;
+  while (!above(g) && g < kMaxCandidate) ++g;
+  return g;
+}
+
+}  // namespace
+
+CandidateFigures EvaluateCandidate(const NetToGrossModel& m, double g) {
+  CandidateFigures c;
+  c.gross = g;
+  const double base = g + m.medical + m.employerMedical - m.credits;
+  c.employeeRFund = m.employeePercent > 0 ? base * m.employeePercent / 100 : m.typedEmployee;
+  c.employerRFund = m.employerPercent > 0 ? base * m.employerPercent / 100 : m.typedEmployer;
+
+  const double taxable = m.carFringeBenefit + g + m.taxableTravel + m.otherFringe + m.otherExpenses -
+                         c.employeeRFund - m.medicalDeductions + m.medical - m.credits + m.employerMedical;
+  const double perYear = m.annual ? 1 : tax::kMonthsPerYear;
+  c.taxableIncome = taxable * perYear;
+  if (c.taxableIncome < 0) c.taxableIncome = 0;
+  c.taxDue = tax::TaxAfterRebate(tax::ApplyTaxScale(c.taxableIncome).ScaleTax, m.rebate) / perYear;
+
+  c.uifBase = uifBase(m, g, c.employerRFund);
+  const double uifPay = c.uifBase > m.uifCeiling ? m.uifCeiling : c.uifBase;
+  c.employeeUIF = uifPay * m.employeeUIFPercent / 100;
+  c.employerUIF = uifPay * m.employerUIFPercent / 100;
+  c.skillsLevy = (c.uifBase - (c.employeeRFund + c.employerRFund)) * m.skillsLevyPercent / 100;
+
+  // The credits reduce the take-home only as far as they exceed the tax.
+  c.net = g + m.travelAllowance - c.employeeRFund - m.medicalDeductions - c.taxDue - c.employeeUIF;
+  if (m.credits >= c.taxDue) c.net -= m.credits - c.taxDue;
+  return c;
+}
+
+double CandidateNet(const NetToGrossModel& m, double g) { return EvaluateCandidate(m, g).net; }
+
+NetSlopeBounds NetSlopes(const NetToGrossModel& m) {
+  // Per rand of gross: the employee's contribution takes e, the tax at most
+  // the top rate of what is left, UIF below the ceiling u x (1 + r).
+  const double e = m.employeePercent > 0 ? m.employeePercent / 100 : 0;
+  const double r = m.employerPercent > 0 ? m.employerPercent / 100 : 0;
+  const double u = m.employeeUIFPercent / 100;
+  NetSlopeBounds s;
+  if (e >= 1 || r < 0) {  // the net cannot be shown to rise anywhere
+    s.aboveCeiling = s.belowCeiling = -1;
+    return s;
+  }
+  s.aboveCeiling = (1 - e) * (1 - topRate());
+  s.belowCeiling = s.aboveCeiling - std::max(0.0, u * (1 + r));
+  return s;
+}
+
+SearchOutcome SearchOneRand(const NetToGrossModel& m, double required, std::int64_t maxSteps) {
+  SearchOutcome out;
+  double g = 0;
+  while (out.evaluations < maxSteps) {
+    g = g + 1;
+    ++out.evaluations;
+    if (CandidateNet(m, g) > required) {
+      out.candidate = g;
+      return out;
+    }
+  }
+  out.stop = SearchStop::StepLimit;
+  return out;
+}
+
+namespace {
+
+// The first candidate from lo on whose net exceeds required, where the net
+// rises with every rand from lo: doubling, bisection, then the neighbours.
+SearchOutcome firstRising(const NetToGrossModel& m, double required, double lo, SearchOutcome out) {
+  auto exceeds = [&](double g) {
+    ++out.evaluations;
+    return CandidateNet(m, g) > required;
+  };
+  if (exceeds(lo)) {
+    out.candidate = lo;
+    return out;
+  }
+  double below = lo;  // its net is not above required
+  double above = 0;
+  for (double step = 1;; step *= 2) {
+    const double g = std::min(lo + step, kMaxCandidate);
+    if (exceeds(g)) {
+      above = g;
+      break;
+    }
+    if (g >= kMaxCandidate) {
+      out.stop = SearchStop::CandidateLimit;
+      return out;
+    }
+    below = g;
+  }
+  while (above - below > 1) {
+    const double mid = below + std::floor((above - below) / 2);
+    (exceeds(mid) ? above : below) = mid;
+  }
+  // The candidate the one-rand steps stop at: its net exceeds required and
+  // the one before does not.
+  double g = above;
+  while (g > lo && exceeds(g - 1)) --g;
+  while (!exceeds(g)) ++g;
+  out.candidate = g;
+  return out;
+}
+
+}  // namespace
+
+SearchOutcome SearchFast(const NetToGrossModel& m, double required) {
+  const NetSlopeBounds slopes = NetSlopes(m);
+  if (slopes.aboveCeiling < kProvenSlope) return SearchOneRand(m, required);
+  if (slopes.belowCeiling >= kProvenSlope) return firstRising(m, required, 1, SearchOutcome{});
+
+  // Below the UIF ceiling the net may fall: one-rand steps there.
+  const double ceilingFrom = firstAboveCeiling(m);
+  const double steps = ceilingFrom - 1;
+  SearchOutcome out = SearchOneRand(m, required, static_cast<std::int64_t>(std::min<double>(steps, kMaxOneRandSteps)));
+  if (out.stop == SearchStop::Found) return out;
+  if (steps > kMaxOneRandSteps) return out;  // StepLimit
+  out.stop = SearchStop::Found;
+  return firstRising(m, required, ceilingFrom, out);
+}
+
+}  // namespace quorin

@@ -4,7 +4,6 @@
 #include <variant>
 
 #include "package/package_records.h"
-#include "package/package_records.h"
 #include "payperiod/payperiod_records.h"
 #include "vehicle/vehicle_records.h"
 
@@ -63,8 +62,6 @@ std::vector<FeedTableSchema> makeSchema() {
     s.push_back(tableOf(IRP5Week(PeriodKind::Weekly, DefaultPeriodPayInput(PeriodKind::Weekly), period, "",
                                  kPrintEnglish)));
     s.push_back(tableOf(IRP5Day(DefaultPeriodPayInput(PeriodKind::Daily), period, "", kPrintEnglish)));
-    // Salary packages: the gross-to-net record writes every field.
-    s.push_back(tableOf(SalPackageRecord(PackageKind::VelmarMonthly, PackageInput{}, PackageResult{}, "")));
     // Salary packages: the gross-to-net record writes every field.
     s.push_back(tableOf(SalPackageRecord(PackageKind::VelmarMonthly, PackageInput{}, PackageResult{}, "")));
   }

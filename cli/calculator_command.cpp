@@ -141,6 +141,8 @@ const std::vector<Calculator>& calculators() {
     std::vector<Calculator> l;
     addTaxCalculators(l);
     addPayPeriodCalculators(l);
+    addPackageCalculators(l);
+    addVehicleCalculators(l);
     addFinanceCalculators(l);
     return l;
   }();

@@ -103,5 +103,7 @@ const Calculator* findCalculator(const std::string& name);
 void addTaxCalculators(std::vector<Calculator>& list);
 void addPayPeriodCalculators(std::vector<Calculator>& list);
 void addFinanceCalculators(std::vector<Calculator>& list);
+void addPackageCalculators(std::vector<Calculator>& list);
+void addVehicleCalculators(std::vector<Calculator>& list);
 
 }  // namespace quorin::cli

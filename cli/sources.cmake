@@ -6,5 +6,8 @@ list(APPEND QUORIN_CLI_SOURCES
   cli/batch.cpp
   cli/ruravuvo_command.cpp
   cli/payperiod_commands.cpp
+  cli/package_commands.cpp
   cli/finance_commands.cpp
+  cli/register_file.cpp
+  cli/vehicle_commands.cpp
 )

@@ -49,6 +49,46 @@ const FieldLimit& companyCarFieldLimit(std::string_view field) {
   return find(limits, "frmCompCar", field);
 }
 
+const std::vector<RegisterKey>& companyCarInputKeys() {
+  using R = CompanyCarRecord;
+  using K = RegisterKeyKind;
+  const auto text = [](const char* key, const char* field, std::string R::*m) {
+    return RegisterKey{key, field, K::Text, m};
+  };
+  const auto whole = [](const char* key, const char* field, double R::*m) {
+    return RegisterKey{key, field, K::Whole, nullptr, m};
+  };
+  const auto flag = [](const char* key, const char* field, std::int16_t R::*m) {
+    return RegisterKey{key, field, K::Flag, nullptr, nullptr, m};
+  };
+  const auto date = [](const char* key, const char* field, std::int32_t R::*m) {
+    return RegisterKey{key, field, K::Date, nullptr, nullptr, nullptr, m};
+  };
+  static const std::vector<RegisterKey> keys = {
+      text("CCRegNumber", "txtCCRegNumber", &R::CCRegNumber),
+      text("CCMake", "txtCCMake", &R::CCMake),
+      text("CCModel", "txtCCModel", &R::CCModel),
+      text("YearOfManfact", "txtYearOfManfact", &R::YearOfManfact),
+      whole("CCPrice", "numCCPrice", &R::CCPrice),
+      flag("MaintIncluded", "chkMaintIncluded", &R::MaintIncluded),
+      date("CCStartDate", "dtCCStartDate", &R::CCStartDate),
+      date("CCEndDate", "dtCCEndDate", &R::CCEndDate),
+      whole("StartMileage", "numStartMileage", &R::StartMileage),
+      whole("EndMileage", "numEndMileage", &R::EndMileage),
+      whole("TotalDistance", "numTotalDistance", &R::TotalDistance),
+      whole("BusDistance", "numBusDistance", &R::BusDistance),
+      flag("BussMilage", "chkBussMilage", &R::BussMilage),
+      whole("ActualExpEmployee", "numActualExpEmployee", &R::ActualExpEmployee),
+      flag("SARSTable", "chkSARSTable", &R::SARSTable),
+      whole("FuelReimbEmployer", "numFuelReimbEmployer", &R::FuelReimbEmployer),
+      whole("EmpPaidInsurance", "numEmpPaidInsurance", &R::EmpPaidInsurance),
+      whole("EmpPaidLicence", "numEmpPaidLicence", &R::EmpPaidLicence),
+      whole("EmpPaidMaintenance", "numEmpPaidMaintenance", &R::EmpPaidMaintenance),
+      whole("FB3802ThisCar", "numFB3802ThisCar", &R::FB3802ThisCar),
+  };
+  return keys;
+}
+
 FieldLimit vehicleStartDateLimit(int endDate) { return StartDateLimit(endDate); }
 FieldLimit vehicleEndDateLimit(int startDate) { return EndDateLimit(startDate, startDate); }
 

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "vehicle/vehicle_register.h"
 #include "widgets/field_limits.h"
 
 namespace quorin {
@@ -19,6 +21,22 @@ const FieldLimit& carAllowanceFieldLimit(std::string_view field);
 // every num field a user types (numCCPrice ... numFB3802ThisCar,
 // numActual3802), all whole numbers. Throws std::out_of_range otherwise.
 const FieldLimit& companyCarFieldLimit(std::string_view field);
+
+// The inputs of a company car, by the compcar name (the register file's
+// key) and the window field that edits it, with the member it fills.
+enum class RegisterKeyKind { Text, Whole, Flag, Date };
+struct RegisterKey {
+  const char* key;    // "CCPrice"
+  const char* field;  // "numCCPrice"
+  RegisterKeyKind kind;
+  std::string CompanyCarRecord::*text = nullptr;
+  double CompanyCarRecord::*amount = nullptr;
+  std::int16_t CompanyCarRecord::*flag = nullptr;
+  std::int32_t CompanyCarRecord::*date = nullptr;
+};
+// In the window's order; the limits of the text and whole-number fields
+// are companyCarFieldLimit(field).
+const std::vector<RegisterKey>& companyCarInputKeys();
 
 // The date fields of both windows: the start date from 01/03/2025 to the
 // end date, the end date from the start date to 28/02/2026, title

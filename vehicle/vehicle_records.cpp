@@ -76,6 +76,28 @@ FeedTableSchema tableOf(const FeedRecord& record, FeedTableSchema table) {
 
 }  // namespace
 
+std::vector<VehicleFigure> carAllowanceWindowFigures(const CarAllowanceResult& r) {
+  const DeemedCostClaim& d = r.deemed;
+  const ActualCostClaim& a = r.actual;
+  return {{"silgEdit12", static_cast<double>(r.days)},
+          {"numDBusKm", d.split.business},
+          {"numDPrivKm", d.split.priv},
+          {"numDTotKm", d.split.total},
+          {"numDFixedCost", d.fixedCost},
+          {"numDFixedPerKm", d.fixedPerKm},
+          {"numDFuelPerKm", d.fuelPerKm},
+          {"numDMaintPerKm", d.maintenancePerKm},
+          {"numDTotalPerKm", d.totalPerKmShown},
+          {"numDClaim", d.claim},
+          {"numABusKm", a.split.business},
+          {"numAPrivKm", a.split.priv},
+          {"numATotKm", a.split.total},
+          {"numATravelExp", a.totalCosts},
+          {"numAPrivUse", a.privateUse},
+          {"numAClaim", a.claim},
+          {"numAClaim2", a.claim}};
+}
+
 const char* carAllowanceReport(const TravelAllowanceInput& in) {
   return in.RecordsKept == 1 ? kActualCostReport : kDeemedCostReport;
 }

@@ -21,6 +21,17 @@ inline constexpr const char* kCompCarReport = "compcar.rpt";
 inline constexpr const char* kCompCarTitle =
     "Full use of Company Car - To export printout click on the suitcase button or goto Help";
 
+// A result field of a window and the figure it shows.
+struct VehicleFigure {
+  const char* field;
+  double value;
+};
+
+// frmCarAll1's result fields: the days (silgEdit12), the deemed-cost pane
+// (numD...) and the actual-cost pane (numA..., the claim twice). The pane
+// of the method not chosen shows zeros.
+std::vector<VehicleFigure> carAllowanceWindowFigures(const CarAllowanceResult& r);
+
 // The report file of the method: deemed cost "caepnrk.rpt", actual cost
 // "caeprk.rpt".
 const char* carAllowanceReport(const TravelAllowanceInput& in);

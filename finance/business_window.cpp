@@ -93,10 +93,6 @@ void BusinessWindow::runReport(int choice) {
   hideFrame(frame_);
 }
 
-bool BusinessWindow::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) activated();
-  return CalculatorWindow::event(e);
-}
 
 std::optional<BusinessWindow::Printout> BusinessWindow::singleRecord(std::optional<FeedRecord> record,
                                                                      const char* reportFile, const char* title) {

@@ -39,10 +39,6 @@ class BusinessWindow : public CalculatorWindow {
   };
   virtual std::optional<Printout> printout() = 0;
   virtual void calculate() = 0;
-  // Window activation: the windows that show their shared values again and
-  // recalculate do it here.
-  virtual void activated() {}
-  bool event(QEvent* event) override;
   // The printout of a single-row record, nothing when there is no record.
   static std::optional<Printout> singleRecord(std::optional<FeedRecord> record, const char* reportFile,
                                               const char* title);

@@ -2,7 +2,9 @@
 
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "shell/session_state.h"
@@ -67,18 +69,31 @@ void LoanComparisonWindow::rebuildGrid() {
       if (r == 0) item->setFont(bold);
       grid_->setItem(static_cast<int>(r), c, item);
     }
-  // Column 0 is 1.2 times the width of its heading; the others are fixed.
+  // Column 0 is 1.2 times the width of its heading; the others have their
+  // set widths. No column is narrower than its widest text, heading included.
   const int labelWidth = static_cast<int>(
       std::lround(kComparisonLabelColumnFactor * grid_->fontMetrics().horizontalAdvance(QStringLiteral(" Period "))));
-  grid_->setColumnWidth(0, labelWidth);
-  grid_->setColumnWidth(1, twipsToPixels(kComparisonRepaymentColumnWidth));
-  grid_->setColumnWidth(2, twipsToPixels(kComparisonTotalColumnWidth));
-  grid_->setColumnWidth(3, twipsToPixels(kComparisonTotalColumnWidth));
+  const int setWidths[4] = {labelWidth, twipsToPixels(kComparisonRepaymentColumnWidth),
+                            twipsToPixels(kComparisonTotalColumnWidth), twipsToPixels(kComparisonTotalColumnWidth)};
+  const QFontMetrics plainMetrics(grid_->font());
+  const QFontMetrics boldMetrics(bold);
+  const int padding = 2 * grid_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid_) + 8;
+  for (int c = 0; c < 4; ++c) {
+    int widest = setWidths[c];
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      const QString text = QString::fromStdString(rows[r][static_cast<std::size_t>(c)]);
+      widest = std::max(widest, (r == 0 ? boldMetrics : plainMetrics).horizontalAdvance(text) + padding);
+    }
+    grid_->setColumnWidth(c, widest);
+  }
   const int rowHeight = std::max(twipsToPixels(kComparisonTopRowHeight), grid_->fontMetrics().height() + 2);
   for (int r = 0; r < grid_->rowCount(); ++r) grid_->setRowHeight(r, rowHeight);
   int width = twipsToPixels(kComparisonGridExtraWidth) + 2 * grid_->frameWidth();
   for (int c = 0; c < 4; ++c) width += grid_->columnWidth(c);
-  grid_->setFixedSize(width, rowHeight * grid_->rowCount() + 2 * grid_->frameWidth());
+  // The rows as they came out (the style may not make a row as low as asked).
+  int height = 2 * grid_->frameWidth();
+  for (int r = 0; r < grid_->rowCount(); ++r) height += grid_->rowHeight(r);
+  grid_->setFixedSize(width, height);
 }
 
 void LoanComparisonWindow::activated() {

@@ -4,6 +4,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLineSeries>
 #include <QPen>
 #include <QStackedBarSeries>
@@ -13,7 +15,7 @@
 
 namespace quorin {
 
-LoanGraphWindow::LoanGraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+LoanGraphWindow::LoanGraphWindow(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmLoanGraph"));
   setWindowTitle(tr("Loan amortisation by year"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -24,7 +26,14 @@ LoanGraphWindow::LoanGraphWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
   view->setRenderHint(QPainter::Antialiasing);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(view);
-  resize(760, 480);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  QPushButton* close = buttons->button(QDialogButtonBox::Close);
+  close->setObjectName(QStringLiteral("cmdGraphClose"));
+  close->setText(tr("&Close"));
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);  // Esc too
+  layout->addWidget(buttons);
+  setModal(false);
+  resize(760, 500);
 }
 
 void LoanGraphWindow::LoanAmortGraph(const AnnualSchedule& schedule) {
@@ -70,6 +79,7 @@ void LoanGraphWindow::LoanAmortGraph(const AnnualSchedule& schedule) {
   auto* paymentAxis = new QValueAxis;
   paymentAxis->setTitleText(tr("Paid in the year (R)"));
   paymentAxis->setRange(0, largestPayment > 0 ? largestPayment * 1.1 : 1);
+  paymentAxis->applyNiceNumbers();  // ticks at round amounts
   paymentAxis->setLabelFormat(QStringLiteral("%.0f"));
   chart_->addAxis(paymentAxis, Qt::AlignLeft);
   bars->attachAxis(paymentAxis);
@@ -77,6 +87,7 @@ void LoanGraphWindow::LoanAmortGraph(const AnnualSchedule& schedule) {
   auto* balanceAxis = new QValueAxis;
   balanceAxis->setTitleText(tr("Balance at year end (R)"));
   balanceAxis->setRange(0, largestBalance > 0 ? largestBalance * 1.1 : 1);
+  balanceAxis->applyNiceNumbers();
   balanceAxis->setLabelFormat(QStringLiteral("%.0f"));
   chart_->addAxis(balanceAxis, Qt::AlignRight);
   balance->attachAxis(balanceAxis);

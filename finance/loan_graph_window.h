@@ -1,9 +1,10 @@
 // The "Annual &Graph" window of the loans calculator: the capital and
 // interest paid in each year as stacked bars and the balance at the end of
-// each year as a line, drawn with Qt Charts from the annual schedule.
+// each year as a line, drawn with Qt Charts from the annual schedule. A
+// dialog of the loans window, centred on it, closed with "&Close" or Esc.
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 #include "finance/amortisation.h"
 
@@ -11,7 +12,7 @@ class QChart;
 
 namespace quorin {
 
-class LoanGraphWindow : public QWidget {
+class LoanGraphWindow : public QDialog {
   Q_OBJECT
  public:
   explicit LoanGraphWindow(QWidget* parent = nullptr);

@@ -20,6 +20,7 @@ namespace quorin {
 
 namespace {
 constexpr int kGridVisibleRows = 14;
+constexpr int kGridFewestRows = 4;
 }
 
 LoansWindow::LoansWindow(WindowContext& context, QWidget* parent)
@@ -92,7 +93,10 @@ LoansWindow::LoansWindow(WindowContext& context, QWidget* parent)
   auto* close = new QPushButton(tr("C&lose"), gridFrame_);
   close->setObjectName(QStringLiteral("cmdGridClose"));
   gridLayout->addWidget(close, 0, Qt::AlignRight);
-  connect(close, &QPushButton::clicked, gridFrame_, &QWidget::hide);
+  connect(close, &QPushButton::clicked, this, [this] {
+    gridFrame_->hide();
+    fitToContents();
+  });
   body()->addWidget(gridFrame_);
   gridFrame_->hide();
 
@@ -221,18 +225,18 @@ void LoansWindow::showSchedule(ScheduleKind kind) {
     }
   grid_->resizeColumnsToContents();
   grid_->resizeRowsToContents();
-  // Sized to its contents: every column, and up to a screenful of rows.
-  int width = 2 * grid_->frameWidth();
+  // Every column shown; up to a screenful of rows where the main window has
+  // room, fewer (the grid scrolls) where it has not.
+  int width = 2 * grid_->frameWidth() + grid_->verticalScrollBar()->sizeHint().width();
   for (int c = 0; c < 4; ++c) width += grid_->columnWidth(c);
-  const int visible = std::min(grid_->rowCount(), kGridVisibleRows);
-  if (grid_->rowCount() > visible) width += grid_->verticalScrollBar()->sizeHint().width();
-  int height = 2 * grid_->frameWidth() + grid_->horizontalHeader()->sizeHint().height();
-  for (int r = 0; r < visible; ++r) height += grid_->rowHeight(r);
-  grid_->setFixedSize(width, height);
+  const int header = 2 * grid_->frameWidth() + grid_->horizontalHeader()->sizeHint().height();
+  const int rowHeight = grid_->rowCount() > 0 ? grid_->rowHeight(0) : grid_->fontMetrics().height();
+  grid_->setMinimumSize(width, header + rowHeight * std::min(grid_->rowCount(), kGridFewestRows));
+  grid_->setMaximumHeight(header + rowHeight * std::min(grid_->rowCount(), kGridVisibleRows));
+  grid_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   gridFrame_->setTitle(kind == ScheduleKind::Monthly ? tr("Monthly amortisation") : tr("Annual amortisation"));
   gridFrame_->show();
-  adjustSize();
-  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->adjustSize();
+  fitToContents(Fit::Grow);
 }
 
 void LoansWindow::cmdLoanGraph_Click() {

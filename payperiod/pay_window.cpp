@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QLabel>
+#include <QTextBrowser>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -55,9 +55,12 @@ void PayWindow::finishWindow() {
   info_ = new QGroupBox(tr("General Information"), this);
   info_->setObjectName(QStringLiteral("fraInfo_One"));
   auto* infoLayout = new QVBoxLayout(info_);
-  auto* text = new QLabel(QString::fromUtf8(kGeneralInformation), info_);
+  // Read-only text that scrolls, so the last sentence is always in reach.
+  auto* text = new QTextBrowser(info_);
   text->setObjectName(QStringLiteral("lblABC"));
-  text->setWordWrap(true);
+  text->setPlainText(QString::fromUtf8(kGeneralInformation));
+  text->setFrameShape(QFrame::NoFrame);
+  text->setMinimumHeight(text->fontMetrics().lineSpacing() * 9);
   infoLayout->addWidget(text);
   auto* infoOk = new QPushButton(tr("&OK"), info_);
   infoOk->setObjectName(QStringLiteral("cmdOK_Info_One"));

@@ -14,9 +14,7 @@ namespace quorin {
 ReportControl::ReportControl(const SessionState& state, MessageSink& messages, QObject* parent)
     : QObject(parent), state_(state), messages_(messages) {
   printDocument = [this](QTextDocument& document) -> std::optional<std::string> {
-    if (QPrinterInfo::availablePrinters().isEmpty())
-      return std::string(
-          "No printer is installed. Use \"View/Export report\" to see the report and save it as a PDF file.");
+    if (!printerInstalled()) return std::string(kNoPrinterMessage);
     QPrinter& p = printer();
     if (p.outputFormat() != QPrinter::NativeFormat || p.printerName().isEmpty())
       p.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
@@ -27,6 +25,8 @@ ReportControl::ReportControl(const SessionState& state, MessageSink& messages, Q
 }
 
 ReportControl::~ReportControl() = default;
+
+bool printerInstalled() { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
 QPrinter& ReportControl::printer() {
   if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);

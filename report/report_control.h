@@ -59,6 +59,12 @@ class ReportControl : public QObject {
   std::unique_ptr<QPrinter> printer_;
 };
 
+// Whether the system has a printer at all; a default printer object
+// without one would silently write nothing.
+bool printerInstalled();
+inline constexpr const char* kNoPrinterMessage =
+    "No printer is installed. Use \"View/Export report\" to see the report and save it as a PDF file.";
+
 // Launches a calculator's report beside the program: preview (with the
 // title) when the choice is 0, the printer when it is 1.
 bool launchReport(ReportControl& control, const SessionState& state, const char* reportFile, const QString& title,

@@ -56,7 +56,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QWidget(parent) {
               "Unit 7, Bergzicht Office Park, 14 Dorp Street, Stellenbosch 7600, South Africa\n"
               "PO Box 2214, Stellenbosch 7599\n"
               "Telephone: 021 883 4170    Support: support@quorinpayroll.co.za\n"
-              "Web: www.quorinpayroll.co.za"),
+              "Web: %1")
+               .arg(QString::fromLatin1(kPublisherWebSite)),
            this);
 
   addLabel(layout, QStringLiteral("lblLegal"),

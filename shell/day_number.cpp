@@ -36,6 +36,16 @@ std::string formatDay(int n) {
 std::optional<int> parseDay(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  // Eight digits typed without the slashes fill the dd/mm/yyyy mask.
+  if (text.size() == 8 && text.find_first_not_of("0123456789") == std::string_view::npos) {
+    const auto piece = [text](std::size_t at, std::size_t length) {
+      int v = 0;
+      std::from_chars(text.data() + at, text.data() + at + length, v);
+      return v;
+    };
+    if (piece(4, 4) < 1000) return std::nullopt;
+    return dayNumber(piece(4, 4), piece(2, 2), piece(0, 2));
+  }
   int parts[3] = {0, 0, 0};
   for (int i = 0; i < 3; ++i) {
     auto sep = i < 2 ? text.find('/') : text.size();

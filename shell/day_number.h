@@ -25,7 +25,8 @@ CalendarDate calendarDate(int dayNumber);
 // "dd/mm/yyyy".
 std::string formatDay(int dayNumber);
 
-// Reads "dd/mm/yyyy" (also d/m/yyyy); nullopt for anything that is not a
+// Reads "dd/mm/yyyy" (also d/m/yyyy, and ddmmyyyy typed without the
+// slashes); nullopt for anything that is not a
 // real calendar date.
 std::optional<int> parseDay(std::string_view text);
 

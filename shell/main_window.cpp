@@ -7,14 +7,20 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include "shell/about_window.h"
+#include "widgets/access_keys.h"
+#include "widgets/calculator_window.h"
+#include "widgets/window_fit.h"
 #include "widgets/busy_cursor.h"
 #include "shell/disclaimer_window.h"
 #include "shell/help_window.h"
@@ -30,7 +36,25 @@ const char* const kInitialiseAllCloses[16] = {
 
 namespace {
 
-const char* const kVideoLectures = "https://www.quorin.co.za/video-lectures";
+// The desktop's way to open a web page: xdg-open where it exists, so that
+// a failure to start any browser is seen (it says so only on its standard
+// error), Qt's own services otherwise.
+bool openInBrowser(const QUrl& url, QObject* owner) {
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty()) return QDesktopServices::openUrl(url);
+  auto* process = new QProcess(owner);
+  process->setProcessChannelMode(QProcess::ForwardedChannels);
+  QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+  process->start(opener, {url.toString()});
+  if (!process->waitForStarted(3000)) {
+    process->deleteLater();
+    return false;
+  }
+  // A browser already running takes the page and xdg-open ends at once; a
+  // browser started anew may keep it waiting, which is success too.
+  if (!process->waitForFinished(3000)) return true;
+  return process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+}
 const char* const kAcceptedVersionKey = "Disclaimer/AcceptedVersion";
 
 }  // namespace
@@ -47,8 +71,14 @@ MainWindow::MainWindow(const QString& programFolder, MessageSink& messages, Wind
   area_ = new QMdiArea(this);
   area_->setObjectName(QStringLiteral("mdiArea"));
   area_->viewport()->installEventFilter(this);
+  // A window larger than the area, or moved partly out of it, is reached
+  // with scroll bars.
+  area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(area_);
+  openWebPage = [this](const QUrl& url) { return openInBrowser(url, this); };
   buildMenus();
+  qApp->installEventFilter(this);  // access keys of the active calculator
   resize(1100, 780);
 }
 
@@ -76,10 +106,7 @@ void MainWindow::buildMenus() {
   file->setObjectName(QStringLiteral("mnuFile"));
   connect(item(file, "mnuNew", tr("&Initialise All")), &QAction::triggered, this, &MainWindow::InitialiseAll);
   separator(file, "Space1");
-  connect(item(file, "mnuPrinterSet", tr("&Printer Setup")), &QAction::triggered, this, [this] {
-    QPrintDialog dialog(&report_.printer(), this);  // any error or cancel is of no consequence
-    dialog.exec();
-  });
+  connect(item(file, "mnuPrinterSet", tr("&Printer Setup")), &QAction::triggered, this, &MainWindow::printerSetup);
   separator(file, "Space2");
   connect(item(file, "mnuExit", tr("E&xit")), &QAction::triggered, this, &QWidget::close);
 
@@ -125,6 +152,8 @@ void MainWindow::buildMenus() {
   calculator(business, "mnuLoansComparison", tr("Loan comparison"), "frmLoanComp", false);
   calculator(business, "mnuDailyBalance", tr("Daily balance"), "frmDayBal", false);
 
+  buildWindowMenu();
+
   QAction* calc = bar->addAction(tr("&MS-Calculator"));
   calc->setObjectName(QStringLiteral("mnuMSCalculator"));
   connect(calc, &QAction::triggered, this, &MainWindow::startDesktopCalculator);
@@ -133,7 +162,7 @@ void MainWindow::buildMenus() {
   help->setObjectName(QStringLiteral("mnuHelp"));
   connect(item(help, "mnuContents", tr("Quorin 2026 Help")), &QAction::triggered, this, &MainWindow::openHelp);
   connect(item(help, "VideoLectures1", tr("Video Lectures")), &QAction::triggered, this,
-          [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kVideoLectures))); });
+          &MainWindow::openVideoLectures);
   item(help, "mnuHelpSearchForHelpOn", tr("&Search For Help On..."));
   separator(help, "Space3");
   connect(item(help, "mnuAbout", tr("&About Quorin2026...")), &QAction::triggered, this, &MainWindow::showAbout);
@@ -166,7 +195,7 @@ QWidget* MainWindow::openWindow(const QString& name) {
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowIcon(QIcon());
   window->show();
-  sub->adjustSize();
+  fitSubWindow(sub);
   area_->setActiveSubWindow(sub);
   return window;
 }
@@ -264,8 +293,100 @@ void MainWindow::refreshBackground() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == area_->viewport() && event->type() == QEvent::Resize) refreshBackground();
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+      if (takeAccessKey(event)) return true;
+      break;
+    case QEvent::Resize:
+      if (watched == area_->viewport()) refreshBackground();
+      break;
+    default:
+      break;
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::takeAccessKey(QEvent* event) {
+  if (QApplication::activeWindow() != this || QApplication::activePopupWidget()) return false;
+  QMdiSubWindow* active = area_->activeSubWindow();
+  auto* calculator = active ? qobject_cast<CalculatorWindow*>(active->widget()) : nullptr;
+  if (!calculator) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  QAbstractButton* button = accessKeyButton(calculator, *key);
+  if (!button) return false;
+  if (event->type() == QEvent::ShortcutOverride) {
+    // Taken as a key press by the window, so no menu shortcut fires.
+    event->accept();
+    return true;
+  }
+  pressAccessKey(button);
+  return true;
+}
+
+void MainWindow::buildWindowMenu() {
+  windowMenu_ = menuBar()->addMenu(tr("&Window"));
+  windowMenu_->setObjectName(QStringLiteral("mnuWindow"));
+  connect(windowMenu_, &QMenu::aboutToShow, this, &MainWindow::updateWindowMenu);
+  connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::updateWindowMenu);
+  updateWindowMenu();
+}
+
+void MainWindow::updateWindowMenu() {
+  windowMenu_->clear();
+  const QList<QMdiSubWindow*> windows = area_->subWindowList();
+  const bool any = !windows.isEmpty();
+  // Ctrl+Tab and Ctrl+Shift+Tab stay with the area itself.
+  auto command = [this, any](const char* name, const QString& caption, auto slot) {
+    QAction* a = windowMenu_->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setEnabled(any);
+    connect(a, &QAction::triggered, area_, slot);
+  };
+  command("mnuTile", tr("&Tile"), &QMdiArea::tileSubWindows);
+  command("mnuCascade", tr("&Cascade"), &QMdiArea::cascadeSubWindows);
+  command("mnuNextWindow", tr("Ne&xt\tCtrl+Tab"), &QMdiArea::activateNextSubWindow);
+  command("mnuPreviousWindow", tr("Pre&vious\tCtrl+Shift+Tab"), &QMdiArea::activatePreviousSubWindow);
+  windowMenu_->addSeparator()->setObjectName(QStringLiteral("mnuWindowListSeparator"));
+  int number = 0;
+  for (QMdiSubWindow* sub : windows) {
+    ++number;
+    const QString title = sub->windowTitle().isEmpty() && sub->widget() ? sub->widget()->windowTitle()
+                                                                        : sub->windowTitle();
+    QAction* a = windowMenu_->addAction(number < 10 ? tr("&%1 %2").arg(number).arg(title)
+                                                    : tr("%1 %2").arg(number).arg(title));
+    a->setObjectName(QStringLiteral("mnuWindowList%1").arg(number));
+    a->setCheckable(true);
+    a->setChecked(sub == area_->activeSubWindow());
+    connect(a, &QAction::triggered, this, [this, sub] {
+      sub->showNormal();
+      area_->setActiveSubWindow(sub);
+    });
+  }
+}
+
+void MainWindow::printerSetup() {
+  if (!printerInstalled()) {
+    messages_.show(MessageIcon::Information, tr("Printer Setup"), QString::fromLatin1(kNoPrinterMessage));
+    return;
+  }
+  QPrintDialog dialog(&report_.printer(), this);
+  dialog.setObjectName(QStringLiteral("dlgPrinterSetup"));
+  dialog.setWindowTitle(tr("Printer Setup"));
+  // The choice is kept for the next print; nothing is printed here.
+  if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+    if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok)) ok->setText(tr("OK"));
+  dialog.exec();
+}
+
+void MainWindow::openVideoLectures() {
+  const QString address = QString::fromLatin1(kVideoLecturesAddress);
+  BusyCursor busy;
+  if (openWebPage && openWebPage(QUrl(address))) return;
+  messages_.show(MessageIcon::Information, tr("Video Lectures"),
+                 tr("No web browser could be started to show the video lectures. "
+                    "Open this address in a web browser:\n%1")
+                     .arg(address));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPixmap>
+#include <functional>
 #include <memory>
 
 #include "report/report_control.h"
@@ -16,7 +17,9 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 class QSettings;
+class QUrl;
 
 namespace quorin {
 
@@ -45,6 +48,16 @@ class MainWindow : public QMainWindow {
   ReportControl& reportControl() { return report_; }
   QMdiArea* area() const { return area_; }
 
+  // Opens a web page in the desktop's browser; false when none could be
+  // started. Tests replace it.
+  std::function<bool(const QUrl&)> openWebPage;
+
+  // "Printer Setup": the printer and page that the next direct print uses.
+  void printerSetup();
+  // "Video Lectures": the page in the browser, or a message with its
+  // address when no browser can be started.
+  void openVideoLectures();
+
   // The per-installation store of the accepted disclaimer version.
   static long long acceptedVersion(QSettings& store);
   static void setAcceptedVersion(QSettings& store, long long version);
@@ -55,6 +68,11 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  void buildWindowMenu();
+  void updateWindowMenu();
+  // Alt with a letter that a button of the active calculator underlines
+  // presses that button before the menu bar sees the key.
+  bool takeAccessKey(QEvent* event);
   void openAndCascade(const QString& name);
   void openHelp();
   void showAbout();
@@ -68,6 +86,7 @@ class MainWindow : public QMainWindow {
   WindowContext context_;
   WindowCatalogue catalogue_;
   QMdiArea* area_;
+  QMenu* windowMenu_ = nullptr;
   QPixmap background_;
 };
 

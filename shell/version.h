@@ -26,4 +26,9 @@ std::string mainCaption(const ProgramVersion& v);
 
 inline constexpr const char* kPublisherNotice = "(c) Quorin Payroll Software";
 
+// The publisher's web site, as the about window shows it, and the page of
+// video lectures on it.
+inline constexpr const char* kPublisherWebSite = "www.quorinpayroll.co.za";
+inline constexpr const char* kVideoLecturesAddress = "https://www.quorinpayroll.co.za/video-lectures";
+
 }  // namespace quorin

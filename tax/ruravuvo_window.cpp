@@ -1,6 +1,5 @@
 #include "tax/ruravuvo_window.h"
 
-#include <QEvent>
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
@@ -62,7 +61,9 @@ RuravUvoWindow::RuravUvoWindow(WindowContext& context, QWidget* parent)
   connect(addButton(QStringLiteral("cmPrint"), tr("&Print")), &QPushButton::clicked, this,
           [this] { showFrame(frame_); });
   connect(addButton(QStringLiteral("cmdOk"), tr("&OK")), &QPushButton::clicked, this, &QWidget::close);
-  showFigures();
+  // Opened, it shows the figures of the session's income at once, whether
+  // or not the main window is active then.
+  activated();
 }
 
 void RuravUvoWindow::cmdCalculate_Click() {
@@ -79,13 +80,9 @@ void RuravUvoWindow::showFigures() {
     if (!sidbEdit1_[i]->hasFocus() || sidbEdit1_[i]->isReadOnly()) sidbEdit1_[i]->setValue(f.values[i]);
 }
 
-bool RuravUvoWindow::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate) {
-    RuravUvoState& s = state().ruravuvo;
-    NEWCALC(s);
-    showFigures();
-  }
-  return CalculatorWindow::event(e);
+void RuravUvoWindow::activated() {
+  NEWCALC(state().ruravuvo);
+  showFigures();
 }
 
 void RuravUvoWindow::KwikTaxPrint() {

@@ -20,7 +20,7 @@ class RuravUvoWindow : public CalculatorWindow {
   void KwikTaxPrint();
 
  protected:
-  bool event(QEvent* event) override;
+  void activated() override;
 
  private:
   void showFigures();

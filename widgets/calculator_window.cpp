@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QGridLayout>
+#include <QCloseEvent>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -23,6 +25,8 @@ CalculatorWindow::CalculatorWindow(WindowContext& context, const QString& name, 
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
   auto* outer = new QVBoxLayout(this);
+  // Never squeezed below what the fields and buttons need.
+  outer->setSizeConstraint(QLayout::SetMinimumSize);
   body_ = new QVBoxLayout;
   buttons_ = new QHBoxLayout;
   outer->addLayout(body_);
@@ -59,10 +63,53 @@ EntryField* CalculatorWindow::addResult(QGridLayout* grid, int row, int column, 
   return field;
 }
 
+void CalculatorWindow::fitToContents(Fit fit) {
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    fitSubWindow(sub, fit);
+  else
+    adjustSize();
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (!event->isAccepted()) return;
+  // A frame already closing (its close box) does not close again.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
+}
+
+bool CalculatorWindow::event(QEvent* e) {
+  const bool handled = QWidget::event(e);
+  switch (e->type()) {
+    case QEvent::LayoutRequest:  // the layout has just been redone
+      if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) growToMinimum(sub);
+      break;
+    case QEvent::WindowActivate:
+      if (!activating_) {
+        activating_ = true;
+        activated();
+        activating_ = false;
+      }
+      break;
+    default:
+      break;
+  }
+  return handled;
+}
+
 void CalculatorWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (shownOnce_) return;
   shownOnce_ = true;
+  // Activation within the main window's area: opening, a click, the Window
+  // menu, Ctrl+Tab.
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    connect(sub, &QMdiSubWindow::windowStateChanged, this, [this](Qt::WindowStates before, Qt::WindowStates now) {
+      if ((now & Qt::WindowActive) && !(before & Qt::WindowActive) && !activating_) {
+        activating_ = true;
+        activated();
+        activating_ = false;
+      }
+    });
   // After the main window has made this child active.
   QTimer::singleShot(0, this, [this] {
     QWidget* focused = QApplication::focusWidget();
@@ -101,11 +148,13 @@ void CalculatorWindow::showFrame(QWidget* frame) {
   for (auto* b : mainButtons_) b->setEnabled(false);
   frame->show();
   frame->raise();
+  fitToContents(Fit::Grow);
 }
 
 void CalculatorWindow::hideFrame(QWidget* frame) {
   frame->hide();
   for (auto* b : mainButtons_) b->setEnabled(true);
+  fitToContents(Fit::Contents);
 }
 
 bool CalculatorWindow::acceptFields() {

@@ -17,6 +17,7 @@
 #include "settings/settings_record.h"
 #include "widgets/entry_field.h"
 #include "widgets/window_context.h"
+#include "widgets/window_fit.h"
 
 class QBoxLayout;
 class QGridLayout;
@@ -35,6 +36,10 @@ class CalculatorWindow : public QWidget {
   WindowContext& context() { return context_; }
   SessionState& state();
   const SessionState& state() const;
+
+  // Sizes the window's frame in the main window's area to its contents
+  // (growing only, or to the preferred size).
+  void fitToContents(Fit fit = Fit::Contents);
 
  protected:
   // An entry field with its caption in the grid (caption in column, field in
@@ -77,8 +82,17 @@ class CalculatorWindow : public QWidget {
 
   using Busy = BusyCursor;
 
+  // Activation (the window opened, brought forward or its main window
+  // activated again): the windows that show their shared values again and
+  // recalculate do it here.
+  virtual void activated() {}
+
   // On first showing, the focus goes to the first field the user can type in.
   void showEvent(QShowEvent* event) override;
+  // Closing the window (its OK button or its close box) closes its frame in
+  // the main window's area too.
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
 
   template <class T = QWidget>
   T* field(const QString& name) const {
@@ -95,6 +109,7 @@ class CalculatorWindow : public QWidget {
   std::string lastRefusal_;
   qint64 lastRefusalAt_ = 0;
   bool shownOnce_ = false;
+  bool activating_ = false;
 };
 
 }  // namespace quorin

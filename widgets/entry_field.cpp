@@ -1,8 +1,9 @@
 #include "widgets/entry_field.h"
 
 #include <QFocusEvent>
-#include <QRegularExpressionValidator>
+#include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "shell/day_number.h"
@@ -12,22 +13,29 @@ namespace quorin {
 
 namespace {
 
-QValidator* validatorFor(const FieldLimit& limit, QObject* parent) {
-  QString pattern;
+// What the widest typical text of a field looks like, so that no layout
+// squeezes a field below the width of its figures.
+QString sampleText(const FieldLimit& limit) {
   switch (limit.kind) {
     case FieldKind::Date:
-      pattern = QStringLiteral(R"([0-9/]{0,10})");
-      break;
-    case FieldKind::Whole:
-      pattern = limit.minimum < 0 ? QStringLiteral(R"(-?[0-9 ]*)") : QStringLiteral(R"([0-9 ]*)");
-      break;
-    case FieldKind::Amount:
-      pattern = limit.minimum < 0 ? QStringLiteral(R"(-?[0-9 ]*\.?[0-9]*)") : QStringLiteral(R"([0-9 ]*\.?[0-9]*)");
-      break;
+      return QStringLiteral("00/00/00000");
     case FieldKind::Text:
-      return nullptr;
+      return QString(std::clamp(limit.maxLength, 8, 20), QLatin1Char('x'));
+    case FieldKind::Whole:
+    case FieldKind::Amount:
+      break;
   }
-  return new QRegularExpressionValidator(QRegularExpression(pattern), parent);
+  const double largest = std::min(std::max(std::fabs(limit.maximum), std::fabs(limit.minimum)), 999999999.0);
+  const int decimals = limit.kind == FieldKind::Whole ? 0 : limit.decimals;
+  return QString::fromStdString(formatGrouped(largest, decimals)).replace(QRegularExpression("[1-9]"), "0") +
+         (limit.minimum < 0 ? QStringLiteral("-") : QString());
+}
+
+bool lonePunctuation(const std::string& typed) {
+  std::string compact;
+  for (char c : typed)
+    if (c != ' ') compact.push_back(c);
+  return compact == "-" || compact == "." || compact == "-." || compact == "+";
 }
 
 }  // namespace
@@ -52,8 +60,6 @@ EntryField* EntryField::display(const QString& name, int decimals, QWidget* pare
 
 void EntryField::setLimit(const FieldLimit& limit) {
   limit_ = limit;
-  delete validator();
-  setValidator(validatorFor(limit, this));
   if (limit.kind == FieldKind::Text && limit.maxLength > 0) setMaxLength(limit.maxLength);
 }
 
@@ -73,29 +79,30 @@ QString EntryField::maskedText(double v) const {
 
 void EntryField::setValue(double v) {
   value_ = v;
-  const QSignalBlocker block(this);
-  setText(maskedText(v));
+  {
+    const QSignalBlocker block(this);
+    setText(maskedText(v));
+  }
+  updateGeometry();
 }
 
 std::optional<Refusal> EntryField::refusal() const {
-  if (limit_.kind == FieldKind::Text || isReadOnly()) return std::nullopt;
-  const std::string typed = text().toStdString();
-  if (limit_.kind != FieldKind::Date && !parseNumber(typed)) return std::nullopt;  // counts as 0
+  if (isReadOnly()) return std::nullopt;
   double unused = 0;
-  return checkText(objectName().toStdString(), limit_, typed, unused);
+  // What was typed is checked as typed: a fraction in a whole-number field,
+  // a comma or any other stray character is refused, never dropped.
+  return checkText(objectName().toStdString(), limit_, text().toStdString(), unused);
 }
 
 void EntryField::onTextEdited() {
+  updateGeometry();
   if (limit_.kind == FieldKind::Text || isReadOnly()) return;
   const std::string typed = text().toStdString();
   double v = 0;
-  if (limit_.kind != FieldKind::Date) {
-    auto number = parseNumber(typed);
-    if (!number) {  // a lone "-" or "." counts as 0
-      value_ = 0;
-      emit valueChanged(value_);
-      return;
-    }
+  if (limit_.kind != FieldKind::Date && lonePunctuation(typed)) {  // half-typed: counts as 0 for now
+    value_ = 0;
+    emit valueChanged(value_);
+    return;
   }
   if (checkText(objectName().toStdString(), limit_, typed, v)) return;  // not taken
   if (limit_.kind == FieldKind::Whole) v = std::nearbyint(v);
@@ -109,8 +116,30 @@ void EntryField::focusInEvent(QFocusEvent* event) {
     QTimer::singleShot(0, this, [this] { selectAll(); });  // typing replaces the shown value
 }
 
+QSize EntryField::minimumSizeHint() const {
+  QSize hint = QLineEdit::minimumSizeHint();
+  const QFontMetrics metrics(font());
+  const int textWidth = std::max(metrics.horizontalAdvance(text()), metrics.horizontalAdvance(sampleText(limit_)));
+  const QMargins margins = textMargins() + contentsMargins();
+  // The frame and the line edit's own inner margin on both sides.
+  const int width = textWidth + margins.left() + margins.right() + 2 * 2 + 2 * 4;
+  hint.setWidth(std::max(hint.width(), width));
+  return hint;
+}
+
+QSize EntryField::sizeHint() const {
+  QSize hint = QLineEdit::sizeHint();
+  hint.setWidth(std::max(hint.width(), minimumSizeHint().width()));
+  return hint;
+}
+
 void EntryField::onEditingFinished() {
   if (announcing_) return;
+  if (limit_.kind == FieldKind::Date && !isReadOnly()) {
+    // Digits typed without the slashes are shown in the dd/mm/yyyy mask.
+    if (auto day = parseDay(text().toStdString()); day && !text().contains(QLatin1Char('/')))
+      setText(QString::fromStdString(formatDay(*day)));
+  }
   if (auto r = refusal()) {
     announcing_ = true;
     emit refused(*r);

@@ -1,8 +1,11 @@
 // The field kit: one line-edit field for amounts, whole numbers, dates and
-// texts, with the limits of its FieldLimit. The field keeps the last
-// accepted value; a typed value outside the limits is not taken, and when
-// the user leaves the field it announces the refusal (the window shows the
-// message and gives the focus back). Display fields show results with the
+// texts, with the limits of its FieldLimit. What the user types or pastes
+// stays as typed. The field keeps the last accepted value; a text that is
+// not a number of the field's kind (a fraction in a whole-number field, a
+// comma, a letter) or lies outside the limits is not taken, and when the
+// user leaves the field it announces the refusal (the window shows the
+// message and gives the focus back). A field is never laid out narrower
+// than its figures. Display fields show results with the
 // window masks ("0.00", "0.000", whole numbers), dot decimal, whatever the
 // desktop locale.
 #pragma once
@@ -35,6 +38,9 @@ class EntryField : public QLineEdit {
   bool isDisplay() const { return isReadOnly(); }
 
   QString maskedText(double v) const;
+
+  QSize minimumSizeHint() const override;
+  QSize sizeHint() const override;
 
  signals:
   void valueChanged(double value);

@@ -76,10 +76,17 @@ std::optional<Refusal> checkText(const std::string& field, const FieldLimit& lim
     return checkLimit(field, limit, value);
   }
   auto number = parseNumber(text);
-  if (!number)
-    return Refusal{titleFor(limit), "\"" + std::string(text) + "\" is not a number: " +
-                                        (limit.message.empty() ? defaultLimitMessage(limit) : limit.message),
-                   field};
+  if (!number) {
+    const std::string own = limit.message.empty() ? defaultLimitMessage(limit) : limit.message;
+    // A comma is neither dropped nor guessed at: as a decimal mark it would
+    // change the amount a hundredfold, as a thousands mark it is ambiguous.
+    if (text.find(',') != std::string_view::npos)
+      return Refusal{titleFor(limit),
+                     "\"" + std::string(text) + "\" contains a comma: type the decimal mark as a dot " +
+                         "and group digits with blanks (30 000.50). " + own,
+                     field};
+    return Refusal{titleFor(limit), "\"" + std::string(text) + "\" is not a number: " + own, field};
+  }
   value = *number;
   return checkLimit(field, limit, value);
 }

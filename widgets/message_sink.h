@@ -15,6 +15,10 @@ class MessageSink {
   virtual void show(MessageIcon icon, const QString& title, const QString& text) = 0;
 };
 
+// The text as a message box shows it: a grouped number ("99 999 999") is
+// joined with no-break spaces so that it is never broken across lines.
+QString unbreakableNumbers(const QString& text);
+
 // The real one: a modal box with the icon and an OK button. Any busy
 // pointer is lifted while the box is up.
 class BoxMessageSink : public MessageSink {

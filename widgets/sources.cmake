@@ -9,4 +9,6 @@ list(APPEND QUORIN_GUI_SOURCES
   widgets/print_frame.cpp
   widgets/setup_panel.cpp
   widgets/calculator_window.cpp
+  widgets/window_fit.cpp
+  widgets/access_keys.cpp
 )

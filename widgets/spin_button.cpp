@@ -18,6 +18,7 @@ SpinButton::SpinButton(const QString& name, QWidget* parent) : QWidget(parent) {
   down_->setArrowType(Qt::DownArrow);
   for (auto* b : {up_, down_}) {
     b->setAutoRepeat(true);
+    b->setFocusPolicy(Qt::NoFocus);  // Tab goes from field to field, not to the arrows
     b->setFixedSize(18, 11);
     layout->addWidget(b);
   }

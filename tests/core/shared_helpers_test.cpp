@@ -25,6 +25,30 @@ TEST(DayNumbers, KnownSerials) {
   EXPECT_FALSE(parseDay("abc"));
   EXPECT_FALSE(parseDay("01/03/25"));
   EXPECT_TRUE(parseDay("29/02/2024"));
+  // Eight digits typed without the slashes.
+  EXPECT_EQ(parseDay("01032025"), 45717);
+  EXPECT_EQ(parseDay("28022026"), kTaxYearEnd);
+  EXPECT_FALSE(parseDay("31062025"));
+  EXPECT_FALSE(parseDay("0103202"));
+  EXPECT_FALSE(parseDay("010320255"));
+}
+
+TEST(FieldLimits, CommaIsRefusedWithTheFieldsOwnMessage) {
+  double v = 0;
+  const FieldLimit wholeRand{FieldKind::Whole, 0, 99999999, 0};
+  const FieldLimit cents{FieldKind::Amount, 0, 9999999.99, 2};
+  for (const char* typed : {"30,000.50", "17712,50"}) {
+    auto r = checkText("numSalRemun", wholeRand, typed, v);
+    ASSERT_TRUE(r) << typed;
+    EXPECT_NE(r->message.find("comma"), std::string::npos);
+    EXPECT_NE(r->message.find("Please enter a whole number from 0 to 99 999 999"), std::string::npos);
+    EXPECT_TRUE(checkText("numSalRemun", cents, typed, v)) << typed;
+  }
+  auto fraction = checkText("numSalRemun", wholeRand, "30000.50", v);
+  ASSERT_TRUE(fraction);
+  EXPECT_EQ(fraction->message, "Please enter a whole number from 0 to 99 999 999");
+  EXPECT_FALSE(checkText("numSalRemun", wholeRand, "30 000", v));
+  EXPECT_EQ(v, 30000);
 }
 
 TEST(Rounding, HalfToEvenAndAsShown) {

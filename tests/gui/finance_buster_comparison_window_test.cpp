@@ -93,13 +93,24 @@ TEST_F(LoanCompWindowTest, GridFiguresLayoutAndPrint) {
   EXPECT_EQ(grid->item(4, 1)->text(), "1 101.09 ");
   EXPECT_EQ(grid->item(4, 3)->text(), "264 260.67 ");
   EXPECT_EQ(grid->item(1, 1)->textAlignment(), int(Qt::AlignCenter));
-  // 1 750 and 1 600 twips at the screen's resolution.
+  // At least 1 750 and 1 600 twips at the screen's resolution, and never
+  // narrower than the widest text of a column (the bold headings included):
+  // nothing is cut to "Monthly ...".
   const double perTwip = grid->logicalDpiX() / 1440.0;
-  EXPECT_EQ(grid->columnWidth(1), qRound(1750 * perTwip));
-  EXPECT_EQ(grid->columnWidth(2), qRound(1600 * perTwip));
-  EXPECT_EQ(grid->columnWidth(3), qRound(1600 * perTwip));
-  EXPECT_EQ(grid->columnWidth(0),
+  EXPECT_GE(grid->columnWidth(1), qRound(1750 * perTwip));
+  EXPECT_GE(grid->columnWidth(2), qRound(1600 * perTwip));
+  EXPECT_GE(grid->columnWidth(3), qRound(1600 * perTwip));
+  EXPECT_GE(grid->columnWidth(0),
             qRound(1.2 * grid->fontMetrics().horizontalAdvance(QStringLiteral(" Period "))));
+  QFont bold = grid->font();
+  bold.setBold(true);
+  for (int r = 0; r < grid->rowCount(); ++r)
+    for (int c = 0; c < 4; ++c) {
+      const QFontMetrics metrics(r == 0 ? bold : grid->font());
+      EXPECT_GT(grid->columnWidth(c), metrics.horizontalAdvance(grid->item(r, c)->text())) << r << "," << c;
+    }
+  // Every row shows in full.
+  EXPECT_GE(grid->height(), grid->rowViewportPosition(6) + grid->rowHeight(6));
 
   click("cmdPrint");
   ASSERT_TRUE(frameShown());

@@ -56,7 +56,8 @@ TEST_F(MainWindowTest, MenusInOrderWithCaptionsAndAccessKeys) {
   QStringList titles;
   for (QAction* a : window->menuBar()->actions()) titles << a->text();
   EXPECT_EQ(titles, (QStringList{"&File", "&Quorin", "V&elmar", "&TaxCalcs", "RuravUvo", "&Car Calculations",
-                                 "Bu&siness Calculations", "&MS-Calculator", "&Help/Videos"}));
+                                 "Bu&siness Calculations", "&Window", "&MS-Calculator",
+                                 "&Help/Videos"}));
   QStringList file;
   for (QAction* a : window->findChild<QMenu*>("mnuFile")->actions()) file << (a->isSeparator() ? "-" : a->text());
   EXPECT_EQ(file, (QStringList{"&Initialise All", "-", "&Printer Setup", "-", "E&xit"}));

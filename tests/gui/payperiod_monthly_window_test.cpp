@@ -4,6 +4,10 @@
 
 #include "payperiod/period_tax_window.h"
 
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QTextDocument>
+
 using namespace quorin;
 
 namespace {
@@ -239,10 +243,15 @@ TEST_F(MonthlyWindowTest, InformationFrameShowsTheGeneralInformation) {
   ASSERT_TRUE(info);
   EXPECT_TRUE(info->isVisible());
   EXPECT_FALSE(button("cmdSettings")->isEnabled());
-  auto* text = window->findChild<QLabel*>("lblABC");
+  auto* text = window->findChild<QTextBrowser*>("lblABC");
   ASSERT_TRUE(text);
-  EXPECT_TRUE(text->text().startsWith("The amount entered in the Salary/remuneration field"));
-  EXPECT_TRUE(text->text().endsWith("The deduction is capped at R350,000 per year."));
+  EXPECT_TRUE(text->toPlainText().startsWith("The amount entered in the Salary/remuneration field"));
+  EXPECT_TRUE(text->toPlainText().endsWith("The deduction is capped at R350,000 per year."));
+  // The whole text is in reach: shown at once or by scrolling.
+  QApplication::processEvents();
+  const QScrollBar* scroll = text->verticalScrollBar();
+  EXPECT_TRUE(text->document()->size().height() <= text->viewport()->height() + 1 || scroll->maximum() > 0);
+  EXPECT_GE(text->viewport()->width(), 200);
   click("cmdOK_Info_One");
   EXPECT_FALSE(info->isVisible());
   EXPECT_TRUE(button("cmdSettings")->isEnabled());

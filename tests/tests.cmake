@@ -19,4 +19,8 @@ gtest_discover_tests(quorin_core_tests DISCOVERY_TIMEOUT 60)
 
 if(TARGET quorin_gui)
   include(${CMAKE_SOURCE_DIR}/tests/qt_tests.cmake)
+  # Pictures of windows for a person to look at (scripts/screenshots.sh).
+  add_executable(quorin-screenshots ${CMAKE_SOURCE_DIR}/tests/tools/screenshots.cpp)
+  target_link_libraries(quorin-screenshots PRIVATE quorin_gui Qt6::Test)
+  set_target_properties(quorin-screenshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 endif()

@@ -6,6 +6,8 @@ WindowCatalogue fullCatalogue() {
   WindowCatalogue c;
   addTaxWindows(c);
   addPayPeriodWindows(c);
+  addPackageWindows(c);
+  addVehicleWindows(c);
   addFinanceWindows(c);
   return c;
 }

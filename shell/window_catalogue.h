@@ -33,5 +33,7 @@ WindowCatalogue fullCatalogue();
 void addTaxWindows(WindowCatalogue& catalogue);
 void addPayPeriodWindows(WindowCatalogue& catalogue);
 void addFinanceWindows(WindowCatalogue& catalogue);
+void addPackageWindows(WindowCatalogue& catalogue);
+void addVehicleWindows(WindowCatalogue& catalogue);
 
 }  // namespace quorin

@@ -6,3 +6,10 @@ list(APPEND QUORIN_CORE_SOURCES
   vehicle/vehicle_fields.cpp
   vehicle/vehicle_records.cpp
 )
+
+# windows
+list(APPEND QUORIN_GUI_SOURCES
+  vehicle/car_allowance_window.cpp
+  vehicle/company_car_window.cpp
+  vehicle/vehicle_windows.cpp
+)

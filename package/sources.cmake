@@ -4,3 +4,9 @@ list(APPEND QUORIN_CORE_SOURCES
   package/package_fields.cpp
   package/package_records.cpp
 )
+
+# windows
+list(APPEND QUORIN_GUI_SOURCES
+  package/package_window.cpp
+  package/package_windows.cpp
+)

@@ -65,10 +65,10 @@ TEST_F(MainWindowTest, MenusInOrderWithCaptionsAndAccessKeys) {
   for (QAction* a : window->findChild<QMenu*>("mnuTaxCalc")->actions()) tax << a->objectName();
   EXPECT_EQ(tax, (QStringList{"mnuAnnual", "mnuMonthly", "mnuFortNight", "mnuWeekly", "mnuDaily"}));
   EXPECT_TRUE(action("RuravUvo")->isEnabled());
-  // Calculators that are not part of the program yet stay visible but disabled.
   EXPECT_TRUE(action("mnuQrinMon")->isEnabled());
   EXPECT_TRUE(action("mnuVelmAnn")->isEnabled());
-  EXPECT_FALSE(action("mnuCompCar")->isEnabled());
+  EXPECT_TRUE(action("mnuCompCar")->isEnabled());
+  EXPECT_TRUE(action("mnuCarAll1")->isEnabled());
   EXPECT_TRUE(action("mnuAbout")->isEnabled());
 }
 

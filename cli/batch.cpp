@@ -4,6 +4,7 @@
 
 #include "cli/cli_output.h"
 #include "cli/csv.h"
+#include "settings/settings_limits.h"
 #include "shell/money.h"
 
 namespace quorin::cli {
@@ -39,7 +40,10 @@ Outcome runRow(const Calculator& calc, Inputs& inputs, const SessionState& sessi
   if (auto r = checkInputs(calc, inputs)) return Outcome{r};
   rowSession = session;
   Context ctx{rowSession, settings, inputs.text("name"), inputs.text("language") == "af" ? 1 : 0, true};
-  if (calc.usesSettings) applySettingsFlags(inputs, ctx.settings);
+  if (calc.usesSettings) {
+    applySettingsFlags(inputs, ctx.settings);
+    if (auto r = checkSettings(ctx.settings)) return Outcome{r};
+  }
   return calc.run(inputs, ctx);
 }
 

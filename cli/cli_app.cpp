@@ -107,6 +107,9 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
     if (!stored) return kExitFailure;
     ctx.settings = *stored;
     applySettingsFlags(inputs, ctx.settings);
+    // A stored value that is no number or breaks its limit (and that this
+    // call does not override) is refused before any figure is worked out.
+    if (auto r = checkSettings(ctx.settings)) return reportRefusal(*r, std::cout, std::cerr);
   }
   Outcome outcome = calc.run(inputs, ctx);
   if (outcome.refusal) return reportRefusal(*outcome.refusal, std::cout, std::cerr);

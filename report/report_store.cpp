@@ -46,16 +46,16 @@ std::optional<std::string> checkFields(SqlConnection& c, const std::string& tabl
 }
 
 std::optional<std::string> inTransaction(SqlConnection& c, const std::function<std::optional<std::string>()>& work) {
-  if (!c.db().transaction()) return "The report database could not be written: " + c.db().lastError().text().toStdString();
+  if (!c.db().transaction()) return c.describe(c.db().lastError(), "written");
   auto error = work();
   if (error) {
     c.db().rollback();
     return error;
   }
   if (!c.db().commit()) {
-    std::string text = c.db().lastError().text().toStdString();
+    std::string text = c.describe(c.db().lastError(), "written");
     c.db().rollback();
-    return "The report database could not be written: " + text;
+    return text;
   }
   return std::nullopt;
 }
@@ -73,7 +73,7 @@ std::optional<std::string> writeFeedRecord(const std::string& path, const FeedRe
     QSqlQuery q(c.db());
     q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT min(rowid) FROM %1)").arg(table, sets.join(", ")));
     for (const auto& f : record.fields) q.addBindValue(toVariant(f.value));
-    if (!q.exec()) return "The report table " + record.table + " could not be written: " + sqlError(q);
+    if (!q.exec()) return c.describe(q.lastError(), ("written (table " + record.table + ")").c_str());
     if (q.numRowsAffected() < 1) return "The report table " + record.table + " holds no row to edit";
     return std::nullopt;
   });
@@ -87,7 +87,7 @@ std::optional<std::string> replaceFeedRows(const std::string& path, const FeedRo
   return inTransaction(c, [&]() -> std::optional<std::string> {
     QSqlQuery clear(c.db());
     if (!clear.exec(QStringLiteral("DELETE FROM %1").arg(c.quoted(rows.table))))
-      return "The report table " + rows.table + " could not be emptied: " + sqlError(clear);
+      return c.describe(clear.lastError(), ("written (table " + rows.table + ")").c_str());
     for (const auto& row : rows.rows) {
       QStringList names, marks;
       for (const auto& f : row.fields) {
@@ -97,7 +97,7 @@ std::optional<std::string> replaceFeedRows(const std::string& path, const FeedRo
       QSqlQuery q(c.db());
       q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(c.quoted(rows.table), names.join(", "), marks.join(", ")));
       for (const auto& f : row.fields) q.addBindValue(toVariant(f.value));
-      if (!q.exec()) return "The report table " + rows.table + " could not be written: " + sqlError(q);
+      if (!q.exec()) return c.describe(q.lastError(), ("written (table " + rows.table + ")").c_str());
     }
     return std::nullopt;
   });

@@ -3,11 +3,29 @@
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <atomic>
 
 namespace quorin {
 
-SqlConnection::SqlConnection(const std::string& path, bool mustExist) {
+std::string describeSqlError(const std::string& path, const QSqlError& error, const char* action) {
+  // SQLite's primary result code: the extended codes keep it in the low byte.
+  bool numeric = false;
+  const int code = error.nativeErrorCode().toInt(&numeric) & 0xff;
+  const std::string detail = error.text().toStdString();
+  if (numeric && (code == 26 || code == 11))  // SQLITE_NOTADB, SQLITE_CORRUPT
+    return "The database " + path + " is damaged and could not be " + action + " (" + detail +
+           "). Replace it with a good copy (a backup, or the file delivered with the program) and try again.";
+  if (numeric && (code == 5 || code == 6))  // SQLITE_BUSY, SQLITE_LOCKED
+    return "The database " + path + " is in use by another program and could not be " + action +
+           ". Close the other program and try again.";
+  if (numeric && (code == 8 || code == 14))  // SQLITE_READONLY, SQLITE_CANTOPEN
+    return "The database " + path + " could not be " + action + ": " + detail +
+           ". Check that the file and its folder may be written to.";
+  return "The database " + path + " could not be " + action + ": " + detail;
+}
+
+SqlConnection::SqlConnection(const std::string& path, bool mustExist) : path_(path) {
   static std::atomic<int> counter{0};
   name_ = QStringLiteral("quorin-%1").arg(++counter);
   const QString file = QString::fromStdString(path);
@@ -17,7 +35,15 @@ SqlConnection::SqlConnection(const std::string& path, bool mustExist) {
   }
   db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
   db_.setDatabaseName(file);
-  if (!db_.open()) error_ = "The database " + path + " could not be opened: " + db_.lastError().text().toStdString();
+  db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kSqlBusyWaitMs));
+  if (!db_.open()) {
+    error_ = describeSqlError(path, db_.lastError(), "opened");
+    return;
+  }
+  // SQLite reads the file only now: garbage, or a lock held by another
+  // program, shows here rather than as a table that seems to be missing.
+  QSqlQuery probe(db_);
+  if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) error_ = describeSqlError(path, probe.lastError(), "read");
 }
 
 SqlConnection::~SqlConnection() {

@@ -5,6 +5,7 @@
 #include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>
+#include <cmath>
 
 #include "report/sql_connection.h"
 
@@ -38,9 +39,6 @@ QVariant valueOf(const SettingsRecord& r, const Column& c) {
   return QVariant(r.*(c.number));
 }
 
-std::string failure(const char* what, const QString& detail) {
-  return std::string("The settings database could not be ") + what + ": " + detail.toStdString();
-}
 
 // Makes sure the table and its row exist; a new row takes the defaults.
 std::optional<std::string> ensureRow(SqlConnection& c) {
@@ -48,9 +46,9 @@ std::optional<std::string> ensureRow(SqlConnection& c) {
   if (!c.db().tables().contains(QStringLiteral("Setup"))) {
     QStringList defs;
     for (const auto& col : kColumns) defs << QString::fromLatin1(col.name) + (col.isBool ? " INTEGER" : " REAL");
-    if (!q.exec(QStringLiteral("CREATE TABLE Setup (%1)").arg(defs.join(", ")))) return failure("created", q.lastError().text());
+    if (!q.exec(QStringLiteral("CREATE TABLE Setup (%1)").arg(defs.join(", ")))) return c.describe(q.lastError(), "written");
   }
-  if (!q.exec(QStringLiteral("SELECT count(*) FROM Setup")) || !q.next()) return failure("read", q.lastError().text());
+  if (!q.exec(QStringLiteral("SELECT count(*) FROM Setup")) || !q.next()) return c.describe(q.lastError(), "read");
   if (q.value(0).toInt() > 0) return std::nullopt;
   SettingsRecord defaults;
   QStringList names, marks;
@@ -60,8 +58,17 @@ std::optional<std::string> ensureRow(SqlConnection& c) {
   }
   q.prepare(QStringLiteral("INSERT INTO Setup (%1) VALUES (%2)").arg(names.join(", "), marks.join(", ")));
   for (const auto& col : kColumns) q.addBindValue(valueOf(defaults, col));
-  if (!q.exec()) return failure("written", q.lastError().text());
+  if (!q.exec()) return c.describe(q.lastError(), "written");
   return std::nullopt;
+}
+
+// A stored number as it is; anything that is not a number (a text, an empty
+// value) becomes NaN, so that it is refused rather than read as 0.
+double storedNumber(const QVariant& v) {
+  if (v.isNull()) return std::nan("");
+  bool ok = false;
+  const double d = v.toDouble(&ok);
+  return ok ? d : std::nan("");
 }
 
 }  // namespace
@@ -74,7 +81,7 @@ SettingsLoad LoadSettings(const std::string& path) {
     return out;
   }
   if (!c.db().transaction()) {
-    out.error = failure("opened", c.db().lastError().text());
+    out.error = c.describe(c.db().lastError(), "read");
     return out;
   }
   if (auto e = ensureRow(c)) {
@@ -84,7 +91,7 @@ SettingsLoad LoadSettings(const std::string& path) {
   }
   QSqlQuery q(c.db());
   if (!q.exec(QStringLiteral("SELECT * FROM Setup ORDER BY rowid LIMIT 1")) || !q.next()) {
-    out.error = failure("read", q.lastError().text());
+    out.error = c.describe(q.lastError(), "read");
     q.finish();
     c.db().rollback();
     return out;
@@ -99,21 +106,23 @@ SettingsLoad LoadSettings(const std::string& path) {
     if (col.isBool)
       out.record.CompCarMPYesNo = q.value(i).toBool();
     else
-      out.record.*(col.number) = q.value(i).toDouble();
+      out.record.*(col.number) = storedNumber(q.value(i));
   }
   q.finish();
   if (out.error || !c.db().commit()) {
-    if (!out.error) out.error = failure("written", c.db().lastError().text());
+    if (!out.error) out.error = c.describe(c.db().lastError(), "written");
     c.db().rollback();
     out.record = SettingsRecord{};
+    return out;
   }
+  out.invalid = checkSettings(out.record);
   return out;
 }
 
 std::optional<std::string> SaveSettings(const std::string& path, const SettingsRecord& record, std::uint32_t fields) {
   SqlConnection c(path, false);
   if (c.error()) return c.error();
-  if (!c.db().transaction()) return failure("opened", c.db().lastError().text());
+  if (!c.db().transaction()) return c.describe(c.db().lastError(), "written");
   auto fail = [&](std::string e) -> std::optional<std::string> {
     c.db().rollback();
     return e;
@@ -131,9 +140,9 @@ std::optional<std::string> SaveSettings(const std::string& path, const SettingsR
   q.prepare(QStringLiteral("UPDATE Setup SET %1 WHERE rowid = (SELECT min(rowid) FROM Setup)").arg(sets.join(", ")));
   for (const auto& col : kColumns)
     if (fields & col.bit) q.addBindValue(valueOf(record, col));
-  if (!q.exec()) return fail(failure("written", q.lastError().text()));
+  if (!q.exec()) return fail(c.describe(q.lastError(), "written"));
   q.finish();
-  if (!c.db().commit()) return fail(failure("written", c.db().lastError().text()));
+  if (!c.db().commit()) return fail(c.describe(c.db().lastError(), "written"));
   return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "settings/settings_limits.h"
 #include "settings/settings_record.h"
 
 namespace quorin {
@@ -13,6 +14,10 @@ namespace quorin {
 struct SettingsLoad {
   SettingsRecord record;
   std::optional<std::string> error;  // set when the store could not be read
+  // Set when a stored value is not a number (held as NaN in the record) or
+  // breaks its field's limits (held as stored): nothing may be worked out
+  // from the record until it is corrected.
+  std::optional<Refusal> invalid;
 };
 
 // Reads the row. When the file, the table or the row is missing it is

@@ -139,6 +139,7 @@ QPushButton* CalculatorWindow::addButton(const QString& name, const QString& cap
 }
 
 void CalculatorWindow::addFrame(QWidget* frame) {
+  frames_.push_back(frame);
   frame->setParent(this);
   body_->addWidget(frame);
   frame->hide();
@@ -175,6 +176,9 @@ void CalculatorWindow::refuse(const Refusal& r) {
   lastRefusal_ = key;
   lastRefusalAt_ = QDateTime::currentMSecsSinceEpoch();  // after the box was closed
   if (auto* w = findChild<QWidget*>(QString::fromStdString(r.field))) {
+    // A refused field in a hidden frame (a stored setting) is shown.
+    for (QWidget* frame : frames_)
+      if (frame->isAncestorOf(w) && !frame->isVisible()) showFrame(frame);
     w->setFocus(Qt::OtherFocusReason);
     if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
   }
@@ -190,6 +194,9 @@ std::optional<SettingsRecord> CalculatorWindow::loadSettings() {
     reportFailure(tr("Settings"), *load.error);
     return std::nullopt;
   }
+  // A stored value that is no number or breaks its limit is shown as it is
+  // in the Setup frame, whose field then refuses it until it is corrected.
+  if (load.invalid) reportFailure(QString::fromStdString(load.invalid->title), load.invalid->message);
   return load.record;
 }
 

@@ -104,6 +104,7 @@ class CalculatorWindow : public QWidget {
   QVBoxLayout* body_;
   QHBoxLayout* buttons_;
   std::vector<QPushButton*> mainButtons_;
+  std::vector<QWidget*> frames_;
   // The last refusal shown, so that leaving a bad field and pressing a
   // button in one click shows its message once, not twice.
   std::string lastRefusal_;

@@ -64,6 +64,9 @@ void EntryField::setLimit(const FieldLimit& limit) {
 }
 
 QString EntryField::maskedText(double v) const {
+  // No number at all (a stored setting that is text): shown as such, so
+  // that the field refuses it instead of showing a 0 it does not hold.
+  if (std::isnan(v) && !isReadOnly() && limit_.kind != FieldKind::Text) return QStringLiteral("?");
   switch (limit_.kind) {
     case FieldKind::Date:
       return QString::fromStdString(formatDay(static_cast<int>(v)));

@@ -6,14 +6,21 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "settings/settings_limits.h"
 #include "widgets/entry_field.h"
 
 namespace quorin {
 
 namespace {
 
-const FieldLimit kPercent{FieldKind::Amount, 0, 100, 3};
-const FieldLimit kUifLimit{FieldKind::Amount, 0, 999999, 0};
+// The limits the stored settings are checked against too.
+FieldLimit limitOf(std::uint32_t bit) {
+  std::size_t count = 0;
+  const SettingLimit* limits = settingLimits(count);
+  for (std::size_t i = 0; i < count; ++i)
+    if (limits[i].bit == bit) return limits[i].limit;
+  return FieldLimit{};
+}
 
 struct Percent {
   std::uint32_t bit;
@@ -46,13 +53,13 @@ SetupPanel::SetupPanel(const QString& name, std::uint32_t fields, QWidget* paren
   int row = 0;
   for (const auto& p : kPercents)
     if (fields & p.bit) {
-      auto* f = addPercent(QString::fromLatin1(p.name), QString::fromLatin1(p.caption), row++);
+      auto* f = addPercent(QString::fromLatin1(p.name), QString::fromLatin1(p.caption), row++, limitOf(p.bit));
       auto member = p.member;
       connect(f, &EntryField::valueChanged, this, [this, member](double v) { kept_.*member = v; });
     }
   if (fields & kUIFLimit) {
     grid->addWidget(new QLabel(tr("UIF monthly limit"), this), row, 0);
-    auto* f = new EntryField(QStringLiteral("numUIFLimit"), kUifLimit, this);
+    auto* f = new EntryField(QStringLiteral("numUIFLimit"), limitOf(kUIFLimit), this);
     grid->addWidget(new QLabel(tr("R"), this), row, 1, Qt::AlignRight);
     grid->addWidget(f, row++, 2);
     connect(f, &EntryField::valueChanged, this, [this](double v) { kept_.UIFLimit = v; });
@@ -60,8 +67,8 @@ SetupPanel::SetupPanel(const QString& name, std::uint32_t fields, QWidget* paren
   // Provident fund percentages travel with the row unchanged: no place in
   // the layout, so the user cannot change them.
   if (fields & kProvCont) {
-    auto* a = new EntryField(QStringLiteral("numProvContPerc"), kPercent, this);
-    auto* b = new EntryField(QStringLiteral("numCCProvContPerc"), kPercent, this);
+    auto* a = new EntryField(QStringLiteral("numProvContPerc"), limitOf(kProvCont), this);
+    auto* b = new EntryField(QStringLiteral("numCCProvContPerc"), limitOf(kEmployerProvCont), this);
     a->hide();
     b->hide();
   }
@@ -99,9 +106,9 @@ SetupPanel::SetupPanel(const QString& name, std::uint32_t fields, QWidget* paren
   hide();
 }
 
-EntryField* SetupPanel::addPercent(const QString& name, const QString& caption, int row) {
+EntryField* SetupPanel::addPercent(const QString& name, const QString& caption, int row, const FieldLimit& limit) {
   auto* grid = static_cast<QGridLayout*>(layout());
-  auto* f = new EntryField(name, kPercent, this);
+  auto* f = new EntryField(name, limit, this);
   grid->addWidget(new QLabel(caption, this), row, 0);
   grid->addWidget(new QLabel(QStringLiteral("%"), this), row, 1, Qt::AlignRight);
   grid->addWidget(f, row, 2);

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "settings/settings_record.h"
+#include "widgets/field_limits.h"
 
 class QPushButton;
 class QRadioButton;
@@ -33,7 +34,7 @@ class SetupPanel : public QGroupBox {
   void confirmed();  // "O&K"
 
  private:
-  EntryField* addPercent(const QString& name, const QString& caption, int row);
+  EntryField* addPercent(const QString& name, const QString& caption, int row, const FieldLimit& limit);
   std::uint32_t fields_;
   SettingsRecord kept_;
   QPushButton* ok_;

@@ -30,14 +30,15 @@ void settle() {
 
 // Acts on the disclaimer as soon as it is shown (start-up lets events run
 // before it opens, so the timer keeps looking until it finds it).
-void whenDisclaimerShows(std::function<void(DisclaimerWindow*)> act, int tries = 3000) {
-  QTimer::singleShot(5, [act, tries] {
+// The timers belong to the window under test, so none outlives its test.
+void whenDisclaimerShows(QObject* owner, std::function<void(DisclaimerWindow*)> act, int tries = 3000) {
+  QTimer::singleShot(5, owner, [owner, act, tries] {
     for (QWidget* w : QApplication::topLevelWidgets())
       if (auto* d = qobject_cast<DisclaimerWindow*>(w); d && d->isVisible()) {
         act(d);
         return;
       }
-    if (tries > 0) whenDisclaimerShows(act, tries - 1);
+    if (tries > 0) whenDisclaimerShows(owner, act, tries - 1);
   });
 }
 
@@ -110,7 +111,7 @@ TEST_F(MainWindowTest, StartUpShowsTheDisclaimerOncePerVersion) {
   QSettings store;
   MainWindow::setAcceptedVersion(store, 0);
   // Tick and accept the disclaimer as soon as it shows.
-  whenDisclaimerShows([](DisclaimerWindow* d) {
+  whenDisclaimerShows(window.get(), [](DisclaimerWindow* d) {
     d->findChild<QAbstractButton*>("chkDisclaimerYesNo")->click();
     d->findChild<QAbstractButton*>("cmdOk")->click();
   });
@@ -123,7 +124,7 @@ TEST_F(MainWindowTest, StartUpShowsTheDisclaimerOncePerVersion) {
   RecordingMessageSink again;
   MainWindow second(QString::fromStdString(folder.path()), again);
   bool shown = false;
-  whenDisclaimerShows([&](DisclaimerWindow* d) {
+  whenDisclaimerShows(&second, [&](DisclaimerWindow* d) {
     shown = true;
     d->reject();
   }, 20);
@@ -134,7 +135,7 @@ TEST_F(MainWindowTest, StartUpShowsTheDisclaimerOncePerVersion) {
 TEST_F(MainWindowTest, RefusingTheDisclaimerEndsBeforeAnyCalculator) {
   QSettings store;
   MainWindow::setAcceptedVersion(store, 0);
-  whenDisclaimerShows([](DisclaimerWindow* d) { d->findChild<QAbstractButton*>("cmdCancel")->click(); });
+  whenDisclaimerShows(window.get(), [](DisclaimerWindow* d) { d->findChild<QAbstractButton*>("cmdCancel")->click(); });
   EXPECT_FALSE(window->startUp());
   EXPECT_FALSE(window->isVisible());
   EXPECT_TRUE(window->area()->subWindowList().isEmpty());

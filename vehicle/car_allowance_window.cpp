@@ -89,6 +89,12 @@ CarAllowanceWindow::CarAllowanceWindow(WindowContext& context, QWidget* parent)
     datesChanged();
   });
   addResult(grid, 9, 0, tr("Period (number of days)"), QStringLiteral("silgEdit12"), 0);
+  // Tab goes down the left column (the dates below the distances), then
+  // down the right one.
+  QWidget* lastLeft = field<EntryField>(QStringLiteral("silgEdit5"));
+  QWidget::setTabOrder(lastLeft, start_);
+  QWidget::setTabOrder(start_, end_);
+  QWidget::setTabOrder(end_, field<EntryField>(QStringLiteral("silgEdit6")));
 
   includeFuel_ = new QCheckBox(tr("Include Fuel Costs"), this);
   includeFuel_->setObjectName(QStringLiteral("Check1"));

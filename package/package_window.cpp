@@ -196,9 +196,8 @@ void PackageWindow::addPanels() {
   PrintFrame::Options options;
   options.name = QStringLiteral("Frame1");
   options.employeeName = true;
+  options.nameCaption = tr("Taxpayer's name :(max50Chrs.");
   print_ = new PrintFrame(options, this);
-  for (auto* label : print_->findChildren<QLabel*>())
-    if (label->text() == QLatin1String("Employee name :")) label->setText(tr("Taxpayer's name :(max50Chrs."));
   addFrame(print_);
   connect(print_, &PrintFrame::viewRequested, this, [this] { StartPrintout(0); });
   connect(print_, &PrintFrame::printRequested, this, [this] { StartPrintout(1); });

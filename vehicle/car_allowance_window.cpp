@@ -167,9 +167,8 @@ CarAllowanceWindow::CarAllowanceWindow(WindowContext& context, QWidget* parent)
   });
   PrintFrame::Options printOptions;
   printOptions.employeeName = true;
+  printOptions.nameField = QStringLiteral("Text3");  // Text1 is the car description here
   frame_ = new PrintFrame(printOptions, this);
-  // The car description is Text1 in this window; the employee name is Text3.
-  if (auto* name = frame_->findChild<EntryField*>(QStringLiteral("Text1"))) name->setObjectName(QStringLiteral("Text3"));
   addFrame(frame_);
   connect(frame_, &PrintFrame::viewRequested, this, [this] { PrintCarAll1(0); });
   connect(frame_, &PrintFrame::printRequested, this, [this] { PrintCarAll1(1); });

@@ -23,8 +23,8 @@ PrintFrame::PrintFrame(const Options& o, QWidget* parent) : QGroupBox(tr("Print"
     grid->addWidget(afrikaans_, row++, 1);
   }
   if (o.employeeName) {
-    grid->addWidget(new QLabel(tr("Employee name :"), this), row, 0);
-    name_ = new EntryField(QStringLiteral("Text1"), FieldLimit{FieldKind::Text, 0, 0, 0, 50}, this);
+    grid->addWidget(new QLabel(o.nameCaption, this), row, 0);
+    name_ = new EntryField(o.nameField, FieldLimit{FieldKind::Text, 0, 0, 0, 50}, this);
     grid->addWidget(name_, row++, 1);
     grid->addWidget(new QLabel(tr("(max.50 chrs.)"), this), row++, 1);
   }

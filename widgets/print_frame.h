@@ -18,7 +18,9 @@ class PrintFrame : public QGroupBox {
   struct Options {
     QString name = QStringLiteral("fraPrint");
     bool languageChoice = false;  // Option1 "&English print", Option2 "&Afrikaans print"
-    bool employeeName = false;    // Text1, at most 50 characters
+    bool employeeName = false;    // at most 50 characters
+    QString nameField = QStringLiteral("Text1");
+    QString nameCaption = QStringLiteral("Employee name :");
     QString cancelName = QStringLiteral("cmdCancel");
     QString cancelCaption = QStringLiteral("&Cancel");
   };

@@ -21,6 +21,7 @@
 #include "report/report_preview_window.h"
 #include "shell/session_state.h"
 #include "test_folder.h"
+#include "window_driver.h"
 #include "window_harness.h"
 #include "widgets/entry_field.h"
 #include "widgets/message_sink.h"
@@ -29,60 +30,26 @@
 namespace quorin::test {
 
 template <class Window>
-struct FinanceWindowFixture : ::testing::Test, WindowHarness {
-  std::unique_ptr<Window> window;
+struct FinanceWindowFixture : WindowDriver<Window> {
   int beeps = 0;
 
-  void SetUp() override { open(); }
-  // Opens the window afresh (as the menu would after it was closed).
-  void open() {
-    window = std::make_unique<Window>(context);
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->beeper = [this] { ++beeps; };
-    window->show();
-    window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  }
+  void prepare(Window& w) override { w.beeper = [this] { ++beeps; }; }
 
-  EntryField* edit(const char* name) const { return window->template findChild<EntryField*>(name); }
-  QAbstractButton* button(const char* name) const { return window->template findChild<QAbstractButton*>(name); }
-  QWidget* widget(const char* name) const { return window->template findChild<QWidget*>(name); }
-  void type(const char* name, const char* text) {
-    EntryField* f = edit(name);
-    f->setFocus();
-    f->clear();
-    QTest::keyClicks(f, text);
-  }
-  // Types and leaves the field, as the user tabbing on.
-  void typeAndLeave(const char* name, const char* text) {
-    type(name, text);
-    emit edit(name)->editingFinished();
-  }
-  void click(const char* name) {
-    QAbstractButton* b = button(name);
-    ASSERT_TRUE(b) << name;
-    // Option and check boxes react to clicks on their text and mark only.
-    if (qobject_cast<QPushButton*>(b))
-      QTest::mouseClick(b, Qt::LeftButton);
-    else
-      b->click();
-  }
   void spin(const char* name, bool up) {
-    auto* b = window->template findChild<QToolButton*>(QString::fromLatin1(name) + (up ? "Up" : "Down"));
+    auto* b = this->window->template findChild<QToolButton*>(QString::fromLatin1(name) + (up ? "Up" : "Down"));
     ASSERT_TRUE(b) << name;
     QTest::mouseClick(b, Qt::LeftButton);
   }
-  QString text(const char* name) const { return edit(name)->text(); }
-  bool focused(const char* name) const { return QApplication::focusWidget() == widget(name); }
-
   QVariant single(const char* table, const char* field) const {
-    auto values = column(table, field);
+    auto values = this->column(table, field);
     EXPECT_EQ(values.size(), 1u) << table;
     return values.empty() ? QVariant() : values.front();
   }
-  void exec(const QString& sql) const { execSql(sql); }
-  bool frameShown() const { return widget("fraPrint")->isVisible(); }
-  QString previewTitle() const { return report.lastPreview() ? report.lastPreview()->windowTitle() : QString(); }
+  void exec(const QString& sql) const { this->execSql(sql); }
+  bool frameShown() const { return this->widget("fraPrint")->isVisible(); }
+  QString previewTitle() const {
+    return this->report.lastPreview() ? this->report.lastPreview()->windowTitle() : QString();
+  }
 };
 
 }  // namespace quorin::test

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the Monthly, Loans (with a monthly schedule) and Loan comparison
-# windows with their print frames, in a 1280x900 X display of its own (Xvfb),
+# windows with their print frames, and of the Quorin monthly, car allowance
+# and company car windows, in a 1280x900 X display of its own (Xvfb),
 # written as PNG files to screenshots/ (or the folder given).
 #   scripts/screenshots.sh [OUTPUT_FOLDER]
 set -euo pipefail

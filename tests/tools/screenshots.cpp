@@ -63,9 +63,17 @@ int main(int argc, char** argv) {
        {"cmdCalculate", "cmdMonAmort", "cmdPrint"}},
       {"loan-comparison-print.png", "frmLoanComp", {{"numBAmt", "100000"}, {"numIntRate", "12"}},
        {"cmdCalculate", "cmdPrint"}},
+      {"quorin-monthly-settings.png", "frmQuorinMon", {{"numAge", "40"}, {"numNetMonSalReq", "20000"}},
+       {"cmdCalculate", "cmdSettings"}},
+      {"car-allowance-print.png", "frmCarAll1", {{"silgEdit1", "300000"}, {"silgEdit2", "60000"}},
+       {"cmdCalculate", "cmdPrint"}},
+      {"company-car.png", "frmCompCar", {}, {}},
   };
   int failures = 0;
   for (const Scene& s : scenes) {
+    // Each picture shows its window alone.
+    for (QMdiSubWindow* sub : main.area()->subWindowList()) sub->close();
+    settle();
     QWidget* w = main.openWindow(QString::fromLatin1(s.window));
     if (!w) {
       std::fprintf(stderr, "%s: the window %s could not be opened\n", s.file, s.window);

@@ -47,13 +47,16 @@ std::string formatGrouped(double v, int decimals) {
   return (negative ? "-" : "") + grouped + frac;
 }
 
-std::string formatShortest(double v) {
-  char buf[400];
+char* writeShortest(char* first, char* last, double v) {
   const double a = std::fabs(v);
   const bool plain = a == 0 || (a >= 1e-6 && a < 1e16);
-  auto res = plain ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed)
-                   : std::to_chars(buf, buf + sizeof buf, v);
-  return std::string(buf, res.ptr);
+  auto res = plain ? std::to_chars(first, last, v, std::chars_format::fixed) : std::to_chars(first, last, v);
+  return res.ptr;
+}
+
+std::string formatShortest(double v) {
+  char buf[64];
+  return std::string(buf, writeShortest(buf, buf + sizeof buf, v));
 }
 
 }  // namespace quorin

@@ -1,5 +1,6 @@
 #include "widgets/field_limits.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -9,23 +10,35 @@
 namespace quorin {
 
 std::optional<double> parseNumber(std::string_view text) {
-  std::string compact;
+  // Blanks group digits ("30 000"); they are dropped before reading.
+  char compact[64];
+  std::size_t length = 0;
+  std::string longer;  // text beyond the buffer, rare
   for (char c : text) {
     if (c == ' ' || c == '\t') continue;
-    compact.push_back(c);
+    if (length < sizeof compact) compact[length++] = c;
+    else longer.push_back(c);
   }
-  if (compact.empty()) return 0.0;
+  if (!longer.empty()) longer.insert(0, compact, length);
+  const char* first = longer.empty() ? compact : longer.data();
+  const char* last = first + (longer.empty() ? length : longer.size());
+  if (first == last) return 0.0;
   bool digits = false;
   bool dot = false;
-  for (std::size_t i = 0; i < compact.size(); ++i) {
-    char c = compact[i];
-    if ((c == '-' || c == '+') && i == 0) continue;
+  for (const char* p = first; p != last; ++p) {
+    const char c = *p;
+    if ((c == '-' || c == '+') && p == first) continue;
     if (c == '.' && !dot) { dot = true; continue; }
     if (c < '0' || c > '9') return std::nullopt;
     digits = true;
   }
   if (!digits) return std::nullopt;
-  return std::strtod(compact.c_str(), nullptr);
+  if (*first == '+') ++first;  // from_chars reads no plus sign
+  double value = 0;
+  // Correctly rounded, as strtod; out of range (hundreds of digits) strtod
+  // says what it reads as.
+  if (std::from_chars(first, last, value).ec != std::errc{}) return std::strtod(std::string(first, last).c_str(), nullptr);
+  return value;
 }
 
 static std::string titleFor(const FieldLimit& limit) {

@@ -1,6 +1,10 @@
 #include "cli/batch.h"
 
+#include <algorithm>
+#include <future>
+#include <memory>
 #include <ostream>
+#include <thread>
 
 #include "cli/cli_output.h"
 #include "cli/csv.h"
@@ -18,17 +22,23 @@ bool knownColumn(const Calculator& calc, const std::string& name) {
 
 // What stays the same from row to row of one file: the columns resolved to
 // the calculator's flags, the checks in their order, the settings as stored
-// and whether they pass, and the scratch state a row works in.
+// and whether they pass, and the scratch state a row works in. Each worker
+// has one of its own.
 class RowRunner {
  public:
-  RowRunner(const Calculator& calc, Inputs& inputs, const SessionState& session, const SettingsRecord& settings)
-      : calc_(calc), inputs_(inputs), checks_(calc, inputs), session_(session), rowSession_(session),
+  RowRunner(const Calculator& calc, const CsvRow& header, const SessionState& session,
+            const SettingsRecord& settings)
+      : calc_(calc), inputs_(slots(header)), checks_(calc, inputs_), session_(session), rowSession_(session),
         settings_(settings) {
     if (calc.usesSettings) storedRefusal_ = checkSettings(settings);
   }
 
-  // Works out the row held in the inputs; its window figures go to cells.
-  Outcome run(WindowCells& cells) {
+  // Works out a row whose fields match the header; its window figures go
+  // to cells.
+  Outcome run(const CsvRow& row, WindowCells& cells) {
+    inputs_.clearValues();
+    for (std::size_t i = 0; i < row.size(); ++i)
+      if (!row[i].empty()) inputs_.give(i, row[i]);
     cells.clear();
     if (auto r = checks_.run(inputs_)) return Outcome{r};
     // Each row starts from the same session; the copy reuses the scratch
@@ -49,8 +59,14 @@ class RowRunner {
   }
 
  private:
+  static Inputs slots(const CsvRow& header) {
+    Inputs in;
+    for (const auto& name : header) in.slot(name);
+    return in;
+  }
+
   const Calculator& calc_;
-  Inputs& inputs_;
+  Inputs inputs_;
   InputChecks checks_;
   const SessionState& session_;
   SessionState rowSession_;
@@ -100,9 +116,85 @@ std::string unclosedQuote(const CsvReader& reader) {
          std::to_string(reader.record()) + ") has no closing quote; the file was read up to there";
 }
 
-std::string fieldCount(const CsvReader& reader, std::size_t fields, std::size_t columns) {
-  return "row " + std::to_string(reader.record()) + " has " + std::to_string(fields) +
-         (fields == 1 ? " field" : " fields") + ", the header has " + std::to_string(columns);
+std::string fieldCount(std::size_t record, std::size_t fields, std::size_t columns) {
+  return "row " + std::to_string(record) + " has " + std::to_string(fields) + (fields == 1 ? " field" : " fields") +
+         ", the header has " + std::to_string(columns);
+}
+
+// A run of rows as read, with their row numbers, and their output.
+struct Chunk {
+  std::vector<CsvRow> rows;
+  std::vector<std::size_t> records;
+  std::size_t size = 0;
+  std::string output;
+};
+
+constexpr std::size_t kChunkRows = 2048;
+
+// Works out the rows of chunks into their output, one chunk at a time.
+class Worker {
+ public:
+  Worker(const Calculator& calc, const CsvRow& header, const std::vector<std::string>& results,
+         const SessionState& session, const SettingsRecord& settings, char delimiter)
+      : runner_(calc, header, session, settings), columns_(header.size()), results_(results),
+        delimiter_(delimiter) {}
+
+  void work(Chunk& chunk) {
+    CsvWriter writer(chunk.output, delimiter_);
+    for (std::size_t r = 0; r < chunk.size; ++r) {
+      const CsvRow& row = chunk.rows[r];
+      error_.clear();
+      bool figures = false;
+      if (row.size() != columns_) {
+        // A short or long row has its values under the wrong columns.
+        error_ = fieldCount(chunk.records[r], row.size(), columns_);
+      } else {
+        Outcome o = runner_.run(row, cells_);
+        if (o.refusal)
+          error_ = std::move(o.refusal->message);
+        else if (o.failure)
+          error_ = std::move(*o.failure);
+        else
+          figures = true;
+      }
+      for (std::size_t i = 0; i < columns_; ++i)
+        writer.field(i < row.size() ? std::string_view(row[i]) : std::string_view());
+      for (std::size_t j = 0; j < results_.size(); ++j) {
+        const WindowCell* c = figures ? cellFor(cells_, j, results_[j]) : nullptr;
+        if (c)
+          writeCell(writer, *c);
+        else
+          writer.field({});
+      }
+      writer.field(error_);
+      writer.endRow();
+    }
+  }
+
+ private:
+  RowRunner runner_;
+  WindowCells cells_;
+  std::size_t columns_;
+  const std::vector<std::string>& results_;
+  char delimiter_;
+  std::string error_;
+};
+
+// Reads up to a chunk's worth of rows; blank lines are left out.
+CsvReader::Status readChunk(CsvReader& reader, Chunk& chunk, Progress& progress) {
+  while (chunk.size < kChunkRows) {
+    if (chunk.rows.size() == chunk.size) {
+      chunk.rows.emplace_back();
+      chunk.records.push_back(0);
+    }
+    CsvRow& row = chunk.rows[chunk.size];
+    const auto status = reader.next(row);
+    if (status != CsvReader::Status::Row) return status;
+    if (row.size() == 1 && row.front().empty()) continue;  // blank line
+    chunk.records[chunk.size++] = reader.record();
+    progress.row();
+  }
+  return CsvReader::Status::Row;
 }
 
 }  // namespace
@@ -120,71 +212,63 @@ int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::o
     err << unclosedQuote(reader) << "\n";
     return kExitFailure;
   }
-
-  // One input slot per column, in the header's order.
-  Inputs inputs;
   for (std::size_t i = 0; i < header.size(); ++i) {
     const std::string& name = header[i];
     if (!knownColumn(calc, name)) {
       err << "Unknown column \"" << name << "\" for " << calc.name << "\n";
       return kExitUsage;
     }
-    if (inputs.slot(name) != i) {
-      err << "The column \"" << name << "\" appears twice in the header: give each column once\n";
-      return kExitUsage;
-    }
+    for (std::size_t j = 0; j < i; ++j)
+      if (header[j] == name) {
+        err << "The column \"" << name << "\" appears twice in the header: give each column once\n";
+        return kExitUsage;
+      }
   }
-  const std::size_t columns = header.size();
-  RowRunner runner(calc, inputs, session, settings);
 
   // The window's figures of a freshly opened window name the result columns.
-  WindowCells cells;
-  runner.run(cells);
   std::vector<std::string> results;
-  for (std::size_t i = 0; i < cells.size(); ++i) results.push_back(cells[i].name());
-
-  CsvWriter writer(out, options.delimiter);
-  for (const auto& name : header) writer.field(name);
-  for (const auto& name : results) writer.field(name);
-  writer.field("error");
-  writer.endRow();
-
-  Progress progress(err, options.progress);
-  CsvRow row;
-  std::string error;
-  CsvReader::Status status;
-  while ((status = reader.next(row)) == CsvReader::Status::Row) {
-    if (row.size() == 1 && row.front().empty()) continue;  // blank line
-    progress.row();
-    inputs.clearValues();
-    error.clear();
-    bool figures = false;
-    if (row.size() != columns) {
-      // A short or long row has its values under the wrong columns.
-      error = fieldCount(reader, row.size(), columns);
-    } else {
-      for (std::size_t i = 0; i < columns; ++i)
-        if (!row[i].empty()) inputs.give(i, row[i]);
-      Outcome o = runner.run(cells);
-      if (o.refusal)
-        error = std::move(o.refusal->message);
-      else if (o.failure)
-        error = std::move(*o.failure);
-      else
-        figures = true;
-    }
-    for (std::size_t i = 0; i < columns; ++i) writer.field(i < row.size() ? std::string_view(row[i]) : std::string_view());
-    for (std::size_t j = 0; j < results.size(); ++j) {
-      const WindowCell* c = figures ? cellFor(cells, j, results[j]) : nullptr;
-      if (c)
-        writeCell(writer, *c);
-      else
-        writer.field({});
-    }
-    writer.field(error);
+  {
+    RowRunner blank(calc, header, session, settings);
+    WindowCells cells;
+    blank.run(CsvRow(header.size()), cells);
+    for (std::size_t i = 0; i < cells.size(); ++i) results.push_back(cells[i].name());
+  }
+  {
+    CsvWriter writer(out, options.delimiter);
+    for (const auto& name : header) writer.field(name);
+    for (const auto& name : results) writer.field(name);
+    writer.field("error");
     writer.endRow();
   }
-  writer.flush();
+
+  // The rows go in chunks to one worker per processor, each with a scratch
+  // state of its own, while the next chunks are read; the chunks' output
+  // is written in the order of the file.
+  const std::size_t count = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+  std::vector<std::unique_ptr<Worker>> workers;
+  for (std::size_t i = 0; i < count; ++i)
+    workers.push_back(std::make_unique<Worker>(calc, header, results, session, settings, options.delimiter));
+  std::vector<Chunk> current(count), next(count);
+  Progress progress(err, options.progress);
+  auto status = CsvReader::Status::Row;
+  const auto readGroup = [&](std::vector<Chunk>& group) {
+    for (auto& chunk : group) {
+      chunk.size = 0;
+      chunk.output.clear();
+      if (status == CsvReader::Status::Row) status = readChunk(reader, chunk, progress);
+    }
+  };
+  readGroup(current);
+  while (current.front().size > 0) {
+    std::vector<std::future<void>> done;
+    for (std::size_t i = 0; i < count; ++i)
+      if (current[i].size > 0)
+        done.push_back(std::async(std::launch::async, [&worker = *workers[i], &chunk = current[i]] { worker.work(chunk); }));
+    readGroup(next);
+    for (auto& d : done) d.get();
+    for (const auto& chunk : current) out.write(chunk.output.data(), static_cast<std::streamsize>(chunk.output.size()));
+    std::swap(current, next);
+  }
   progress.finish();
   if (status == CsvReader::Status::UnclosedQuote) {
     err << unclosedQuote(reader) << "\n";

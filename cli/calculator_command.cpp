@@ -19,18 +19,30 @@ Flag repeatFlag(std::string name, std::string field, std::string help) {
   return Flag{std::move(name), std::move(field), FlagKind::Repeat, {}, {}, std::move(help)};
 }
 
+namespace {
+
+// A name's length and first seven letters in one number: names that differ
+// there differ in it.
+std::uint64_t nameKey(std::string_view name) {
+  std::uint64_t key = name.size() & 0xFF;
+  for (std::size_t i = 0; i < 7 && i < name.size(); ++i) key |= std::uint64_t(static_cast<unsigned char>(name[i])) << (8 * (i + 1));
+  return key;
+}
+
+}  // namespace
+
 const Inputs::Slot* Inputs::find(std::string_view name) const {
-  // Called for every figure of every batch row: the length and the first
-  // letter rule out most names before the letters are compared.
+  // Called for every figure of every batch row.
+  const std::uint64_t key = nameKey(name);
   for (const Slot& s : slots_)
-    if (s.name.size() == name.size() && (name.empty() || (s.name[0] == name[0] && s.name == name))) return &s;
+    if (s.key == key && s.name.size() == name.size() && (name.size() <= 7 || s.name == name)) return &s;
   return nullptr;
 }
 
 std::size_t Inputs::slot(std::string_view name) {
   for (std::size_t i = 0; i < slots_.size(); ++i)
     if (slots_[i].name == name) return i;
-  slots_.push_back(Slot{std::string(name), {}, 0, false});
+  slots_.push_back(Slot{std::string(name), nameKey(name), {}, 0, false});
   return slots_.size() - 1;
 }
 

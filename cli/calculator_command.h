@@ -4,6 +4,7 @@
 // window's figures, named intermediate figures and the feed record.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -69,6 +70,7 @@ class Inputs {
   friend class InputChecks;
   struct Slot {
     std::string name;
+    std::uint64_t key = 0;  // the length and first letters, to rule out most names at once
     std::vector<std::string> texts;  // as given
     double value = 0;                // the checked number or day number
     bool numbered = false;

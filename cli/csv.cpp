@@ -92,13 +92,18 @@ CsvReader::Status CsvReader::next(CsvRow& row) {
   return quoted ? Status::UnclosedQuote : Status::Row;
 }
 
-CsvWriter::CsvWriter(std::ostream& out, char delimiter) : out_(out), delimiter_(delimiter), buffer_(kChunk) {}
+CsvWriter::CsvWriter(std::ostream& out, char delimiter) : out_(&out), delimiter_(delimiter), buffer_(kChunk) {}
+
+CsvWriter::CsvWriter(std::string& text, char delimiter) : text_(&text), delimiter_(delimiter), buffer_(kChunk) {}
 
 CsvWriter::~CsvWriter() { flush(); }
 
 void CsvWriter::flush() {
   if (used_ == 0) return;
-  out_.write(buffer_.data(), static_cast<std::streamsize>(used_));
+  if (text_)
+    text_->append(buffer_.data(), used_);
+  else
+    out_->write(buffer_.data(), static_cast<std::streamsize>(used_));
   used_ = 0;
 }
 
@@ -110,7 +115,10 @@ char* CsvWriter::room(std::size_t length) {
 void CsvWriter::append(const char* text, std::size_t length) {
   if (length > buffer_.size()) {
     flush();
-    out_.write(text, static_cast<std::streamsize>(length));
+    if (text_)
+      text_->append(text, length);
+    else
+      out_->write(text, static_cast<std::streamsize>(length));
     return;
   }
   std::memcpy(room(length), text, length);

@@ -50,6 +50,8 @@ class CsvReader {
 class CsvWriter {
  public:
   CsvWriter(std::ostream& out, char delimiter = ',');
+  // Appends to text instead of writing to a stream.
+  CsvWriter(std::string& text, char delimiter = ',');
   ~CsvWriter();
 
   // A text field, quoted when it holds the delimiter, a quote or a line break.
@@ -59,7 +61,7 @@ class CsvWriter {
   void whole(long long value);
   void endRow();
   void row(const CsvRow& fields);
-  // Hands what is buffered to the stream.
+  // Hands what is buffered to the stream or the text.
   void flush();
 
  private:
@@ -67,7 +69,8 @@ class CsvWriter {
   void append(const char* text, std::size_t length);
   char* room(std::size_t length);  // at least length bytes free at the end
 
-  std::ostream& out_;
+  std::ostream* out_ = nullptr;
+  std::string* text_ = nullptr;
   char delimiter_;
   std::vector<char> buffer_;
   std::size_t used_ = 0;

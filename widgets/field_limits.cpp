@@ -11,33 +11,40 @@ namespace quorin {
 
 std::optional<double> parseNumber(std::string_view text) {
   // Blanks group digits ("30 000"); they are dropped before reading.
-  char compact[64];
-  std::size_t length = 0;
-  std::string longer;  // text beyond the buffer, rare
-  for (char c : text) {
-    if (c == ' ' || c == '\t') continue;
-    if (length < sizeof compact) compact[length++] = c;
-    else longer.push_back(c);
+  std::string compact;
+  if (text.find_first_of(" \t") != std::string_view::npos) {
+    for (char c : text)
+      if (c != ' ' && c != '\t') compact.push_back(c);
+    text = compact;
   }
-  if (!longer.empty()) longer.insert(0, compact, length);
-  const char* first = longer.empty() ? compact : longer.data();
-  const char* last = first + (longer.empty() ? length : longer.size());
-  if (first == last) return 0.0;
+  if (text.empty()) return 0.0;
+  // Whole rands, the usual case: up to 15 digits are exact in a double.
+  {
+    const bool negative = text.front() == '-';
+    const std::size_t from = negative || text.front() == '+';
+    if (text.size() > from && text.size() - from <= 15) {
+      long long whole = 0;
+      std::size_t i = from;
+      for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) whole = whole * 10 + (text[i] - '0');
+      if (i == text.size()) return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
+  }
   bool digits = false;
   bool dot = false;
-  for (const char* p = first; p != last; ++p) {
-    const char c = *p;
-    if ((c == '-' || c == '+') && p == first) continue;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if ((c == '-' || c == '+') && i == 0) continue;
     if (c == '.' && !dot) { dot = true; continue; }
     if (c < '0' || c > '9') return std::nullopt;
     digits = true;
   }
   if (!digits) return std::nullopt;
-  if (*first == '+') ++first;  // from_chars reads no plus sign
+  if (text.front() == '+') text.remove_prefix(1);  // from_chars reads no plus sign
   double value = 0;
   // Correctly rounded, as strtod; out of range (hundreds of digits) strtod
   // says what it reads as.
-  if (std::from_chars(first, last, value).ec != std::errc{}) return std::strtod(std::string(first, last).c_str(), nullptr);
+  if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{})
+    return std::strtod(std::string(text).c_str(), nullptr);
   return value;
 }
 

@@ -1,93 +1,278 @@
 #include "cli/batch.h"
 
+#include <algorithm>
+#include <future>
+#include <memory>
 #include <ostream>
+#include <thread>
 
 #include "cli/cli_output.h"
 #include "cli/csv.h"
 #include "settings/settings_limits.h"
-#include "shell/money.h"
 
 namespace quorin::cli {
 
 namespace {
 
-// Flattens a window figure into named cells: arrays as name[i].
-void flatten(const std::string& name, const nlohmann::ordered_json& v, std::vector<std::pair<std::string, std::string>>& out) {
-  if (v.is_array()) {
-    for (std::size_t i = 0; i < v.size(); ++i) flatten(name + "[" + std::to_string(i) + "]", v[i], out);
-  } else if (v.is_number_float()) {
-    out.emplace_back(name, formatShortest(v.get<double>()));
-  } else if (v.is_string()) {
-    out.emplace_back(name, v.get<std::string>());
-  } else {
-    out.emplace_back(name, v.dump());
-  }
-}
+constexpr std::size_t kProgressEvery = 100000;
 
 bool knownColumn(const Calculator& calc, const std::string& name) {
-  for (const auto& f : calc.flags)
-    if (f.name == name) return true;
-  if (calc.usesSettings)
-    for (const auto& f : settingsFlags())
-      if (f.name == name) return true;
-  return name == "name" || name == "language";
+  return findFlag(calc, name) || name == "name" || name == "language";
 }
 
-// Each row starts from the same session; rowSession is the scratch copy a
-// row may change, reused so that a row costs no fresh copy of its strings.
-Outcome runRow(const Calculator& calc, Inputs& inputs, const SessionState& session, SessionState& rowSession,
-               const SettingsRecord& settings) {
-  if (auto r = checkInputs(calc, inputs)) return Outcome{r};
-  rowSession = session;
-  Context ctx{rowSession, settings, inputs.text("name"), inputs.text("language") == "af" ? 1 : 0, true};
-  if (calc.usesSettings) {
-    applySettingsFlags(inputs, ctx.settings);
-    if (auto r = checkSettings(ctx.settings)) return Outcome{r};
+// What stays the same from row to row of one file: the columns resolved to
+// the calculator's flags, the checks in their order, the settings as stored
+// and whether they pass, and the scratch state a row works in. Each worker
+// has one of its own.
+class RowRunner {
+ public:
+  RowRunner(const Calculator& calc, const CsvRow& header, const SessionState& session,
+            const SettingsRecord& settings)
+      : calc_(calc), inputs_(slots(header)), checks_(calc, inputs_), session_(session), rowSession_(session),
+        settings_(settings) {
+    if (calc.usesSettings) storedRefusal_ = checkSettings(settings);
   }
-  return calc.run(inputs, ctx);
+
+  // Works out a row whose fields match the header; its window figures go
+  // to cells.
+  Outcome run(const CsvRow& row, WindowCells& cells) {
+    inputs_.clearValues();
+    for (std::size_t i = 0; i < row.size(); ++i)
+      if (!row[i].empty()) inputs_.give(i, row[i]);
+    cells.clear();
+    if (auto r = checks_.run(inputs_)) return Outcome{r};
+    // Each row starts from the same session; the copy reuses the scratch
+    // session's strings.
+    if (calc_.usesSession) rowSession_ = session_;
+    Context ctx{rowSession_, settings_, inputs_.text("name"), inputs_.text("language") == "af" ? 1 : 0, true, &cells};
+    if (calc_.usesSettings) {
+      if (checks_.givesSettings(inputs_)) {
+        applySettingsFlags(inputs_, ctx.settings);
+        if (auto r = checkSettings(ctx.settings)) return Outcome{r};
+      } else if (storedRefusal_) {
+        return Outcome{storedRefusal_};
+      }
+    }
+    Outcome o = calc_.run(inputs_, ctx);
+    if (!o.refusal && !o.failure && cells.size() == 0) cells.flatten(o.window);
+    return o;
+  }
+
+ private:
+  static Inputs slots(const CsvRow& header) {
+    Inputs in;
+    for (const auto& name : header) in.slot(name);
+    return in;
+  }
+
+  const Calculator& calc_;
+  Inputs inputs_;
+  InputChecks checks_;
+  const SessionState& session_;
+  SessionState rowSession_;
+  const SettingsRecord& settings_;
+  std::optional<Refusal> storedRefusal_;
+};
+
+// Counts the rows on a terminal's error stream, every so many rows.
+class Progress {
+ public:
+  Progress(std::ostream& err, bool on) : err_(err), on_(on) {}
+  void row() {
+    if (on_ && ++rows_ % kProgressEvery == 0) err_ << "\r" << rows_ << " rows worked out" << std::flush;
+  }
+  void finish() {
+    if (on_ && rows_ >= kProgressEvery) err_ << "\r" << rows_ << " rows worked out\n" << std::flush;
+  }
+
+ private:
+  std::ostream& err_;
+  bool on_;
+  std::size_t rows_ = 0;
+};
+
+void writeCell(CsvWriter& w, const WindowCell& c) {
+  switch (c.kind) {
+    case WindowCell::Kind::Number:
+      return w.number(c.number);
+    case WindowCell::Kind::Whole:
+      return w.whole(c.whole);
+    case WindowCell::Kind::Text:
+      return w.field(c.text);
+  }
+}
+
+// The cell of a result column: where the first row put it, or found by name
+// when this row's window holds other fields.
+const WindowCell* cellFor(const WindowCells& cells, std::size_t column, const std::string& name) {
+  if (column < cells.size() && cells[column].named(name)) return &cells[column];
+  for (std::size_t i = 0; i < cells.size(); ++i)
+    if (cells[i].named(name)) return &cells[i];
+  return nullptr;
+}
+
+std::string unclosedQuote(const CsvReader& reader) {
+  return "The quoted field that begins on line " + std::to_string(reader.quoteLine()) + " (row " +
+         std::to_string(reader.record()) + ") has no closing quote; the file was read up to there";
+}
+
+std::string fieldCount(std::size_t record, std::size_t fields, std::size_t columns) {
+  return "row " + std::to_string(record) + " has " + std::to_string(fields) + (fields == 1 ? " field" : " fields") +
+         ", the header has " + std::to_string(columns);
+}
+
+// A run of rows as read, with their row numbers, and their output.
+struct Chunk {
+  std::vector<CsvRow> rows;
+  std::vector<std::size_t> records;
+  std::size_t size = 0;
+  std::string output;
+};
+
+constexpr std::size_t kChunkRows = 2048;
+
+// Works out the rows of chunks into their output, one chunk at a time.
+class Worker {
+ public:
+  Worker(const Calculator& calc, const CsvRow& header, const std::vector<std::string>& results,
+         const SessionState& session, const SettingsRecord& settings, char delimiter)
+      : runner_(calc, header, session, settings), columns_(header.size()), results_(results),
+        delimiter_(delimiter) {}
+
+  void work(Chunk& chunk) {
+    CsvWriter writer(chunk.output, delimiter_);
+    for (std::size_t r = 0; r < chunk.size; ++r) {
+      const CsvRow& row = chunk.rows[r];
+      error_.clear();
+      bool figures = false;
+      if (row.size() != columns_) {
+        // A short or long row has its values under the wrong columns.
+        error_ = fieldCount(chunk.records[r], row.size(), columns_);
+      } else {
+        Outcome o = runner_.run(row, cells_);
+        if (o.refusal)
+          error_ = std::move(o.refusal->message);
+        else if (o.failure)
+          error_ = std::move(*o.failure);
+        else
+          figures = true;
+      }
+      for (std::size_t i = 0; i < columns_; ++i)
+        writer.field(i < row.size() ? std::string_view(row[i]) : std::string_view());
+      for (std::size_t j = 0; j < results_.size(); ++j) {
+        const WindowCell* c = figures ? cellFor(cells_, j, results_[j]) : nullptr;
+        if (c)
+          writeCell(writer, *c);
+        else
+          writer.field({});
+      }
+      writer.field(error_);
+      writer.endRow();
+    }
+  }
+
+ private:
+  RowRunner runner_;
+  WindowCells cells_;
+  std::size_t columns_;
+  const std::vector<std::string>& results_;
+  char delimiter_;
+  std::string error_;
+};
+
+// Reads up to a chunk's worth of rows; blank lines are left out.
+CsvReader::Status readChunk(CsvReader& reader, Chunk& chunk, Progress& progress) {
+  while (chunk.size < kChunkRows) {
+    if (chunk.rows.size() == chunk.size) {
+      chunk.rows.emplace_back();
+      chunk.records.push_back(0);
+    }
+    CsvRow& row = chunk.rows[chunk.size];
+    const auto status = reader.next(row);
+    if (status != CsvReader::Status::Row) return status;
+    if (row.size() == 1 && row.front().empty()) continue;  // blank line
+    chunk.records[chunk.size++] = reader.record();
+    progress.row();
+  }
+  return CsvReader::Status::Row;
 }
 
 }  // namespace
 
 int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::ostream& err,
-             const SessionState& session, const SettingsRecord& settings) {
-  auto header = readCsvRow(in);
-  if (!header) {
+             const SessionState& session, const SettingsRecord& settings, const BatchOptions& options) {
+  CsvReader reader(in, options.delimiter);
+  CsvRow header;
+  const auto headerStatus = reader.next(header);
+  if (headerStatus == CsvReader::Status::End) {
     err << "The input file is empty: it needs a header row\n";
     return kExitFailure;
   }
-  for (const auto& name : *header)
+  if (headerStatus == CsvReader::Status::UnclosedQuote) {
+    err << unclosedQuote(reader) << "\n";
+    return kExitFailure;
+  }
+  for (std::size_t i = 0; i < header.size(); ++i) {
+    const std::string& name = header[i];
     if (!knownColumn(calc, name)) {
       err << "Unknown column \"" << name << "\" for " << calc.name << "\n";
       return kExitUsage;
     }
+    for (std::size_t j = 0; j < i; ++j)
+      if (header[j] == name) {
+        err << "The column \"" << name << "\" appears twice in the header: give each column once\n";
+        return kExitUsage;
+      }
+  }
 
   // The window's figures of a freshly opened window name the result columns.
-  Inputs blank;
-  SessionState rowSession = session;
-  Outcome first = runRow(calc, blank, session, rowSession, settings);
-  std::vector<std::pair<std::string, std::string>> cells;
-  for (const auto& [key, value] : first.window.items()) flatten(key, value, cells);
-  CsvRow outHeader = *header;
-  for (const auto& c : cells) outHeader.push_back(c.first);
-  outHeader.push_back("error");
-  writeCsvRow(out, outHeader);
+  std::vector<std::string> results;
+  {
+    RowRunner blank(calc, header, session, settings);
+    WindowCells cells;
+    blank.run(CsvRow(header.size()), cells);
+    for (std::size_t i = 0; i < cells.size(); ++i) results.push_back(cells[i].name());
+  }
+  {
+    CsvWriter writer(out, options.delimiter);
+    for (const auto& name : header) writer.field(name);
+    for (const auto& name : results) writer.field(name);
+    writer.field("error");
+    writer.endRow();
+  }
 
-  while (auto row = readCsvRow(in)) {
-    if (row->size() == 1 && row->front().empty()) continue;  // blank line
-    Inputs inputs;
-    for (std::size_t i = 0; i < header->size() && i < row->size(); ++i)
-      if (!(*row)[i].empty()) inputs.raw[(*header)[i]].push_back((*row)[i]);
-    Outcome o = runRow(calc, inputs, session, rowSession, settings);
-    CsvRow line = std::move(*row);
-    line.resize(header->size());
-    cells.clear();
-    if (!o.refusal && !o.failure)
-      for (const auto& [key, value] : o.window.items()) flatten(key, value, cells);
-    std::size_t results = outHeader.size() - header->size() - 1;
-    for (std::size_t i = 0; i < results; ++i) line.push_back(i < cells.size() ? cells[i].second : "");
-    line.push_back(o.refusal ? o.refusal->message : o.failure ? *o.failure : "");
-    writeCsvRow(out, line);
+  // The rows go in chunks to one worker per processor, each with a scratch
+  // state of its own, while the next chunks are read; the chunks' output
+  // is written in the order of the file.
+  const std::size_t count = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
+  std::vector<std::unique_ptr<Worker>> workers;
+  for (std::size_t i = 0; i < count; ++i)
+    workers.push_back(std::make_unique<Worker>(calc, header, results, session, settings, options.delimiter));
+  std::vector<Chunk> current(count), next(count);
+  Progress progress(err, options.progress);
+  auto status = CsvReader::Status::Row;
+  const auto readGroup = [&](std::vector<Chunk>& group) {
+    for (auto& chunk : group) {
+      chunk.size = 0;
+      chunk.output.clear();
+      if (status == CsvReader::Status::Row) status = readChunk(reader, chunk, progress);
+    }
+  };
+  readGroup(current);
+  while (current.front().size > 0) {
+    std::vector<std::future<void>> done;
+    for (std::size_t i = 0; i < count; ++i)
+      if (current[i].size > 0)
+        done.push_back(std::async(std::launch::async, [&worker = *workers[i], &chunk = current[i]] { worker.work(chunk); }));
+    readGroup(next);
+    for (auto& d : done) d.get();
+    for (const auto& chunk : current) out.write(chunk.output.data(), static_cast<std::streamsize>(chunk.output.size()));
+    std::swap(current, next);
+  }
+  progress.finish();
+  if (status == CsvReader::Status::UnclosedQuote) {
+    err << unclosedQuote(reader) << "\n";
+    return kExitFailure;
   }
   return kExitOk;
 }

@@ -8,9 +8,14 @@
 
 namespace quorin::cli {
 
+struct BatchOptions {
+  char delimiter = ',';   // of the input and the output: ',' or ';'
+  bool progress = false;  // count the rows on the error stream (a terminal)
+};
+
 // Reads the rows from in and writes the input columns, one column per
 // window figure and an "error" column to out. Returns the exit status.
 int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::ostream& err,
-             const SessionState& session, const SettingsRecord& settings);
+             const SessionState& session, const SettingsRecord& settings, const BatchOptions& options = {});
 
 }  // namespace quorin::cli

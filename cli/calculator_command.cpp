@@ -19,29 +19,74 @@ Flag repeatFlag(std::string name, std::string field, std::string help) {
   return Flag{std::move(name), std::move(field), FlagKind::Repeat, {}, {}, std::move(help)};
 }
 
-double Inputs::number(const std::string& name, double fallback) const {
-  auto it = values_.find(name);
-  return it == values_.end() ? fallback : it->second;
+namespace {
+
+// A name's length and first seven letters in one number: names that differ
+// there differ in it.
+std::uint64_t nameKey(std::string_view name) {
+  std::uint64_t key = name.size() & 0xFF;
+  for (std::size_t i = 0; i < 7 && i < name.size(); ++i) key |= std::uint64_t(static_cast<unsigned char>(name[i])) << (8 * (i + 1));
+  return key;
 }
 
-std::int16_t Inputs::whole(const std::string& name, std::int16_t fallback) const {
-  auto it = values_.find(name);
-  return it == values_.end() ? fallback : static_cast<std::int16_t>(std::nearbyint(it->second));
+}  // namespace
+
+const Inputs::Slot* Inputs::find(std::string_view name) const {
+  // Called for every figure of every batch row.
+  const std::uint64_t key = nameKey(name);
+  for (const Slot& s : slots_)
+    if (s.key == key && s.name.size() == name.size() && (name.size() <= 7 || s.name == name)) return &s;
+  return nullptr;
 }
 
-int Inputs::date(const std::string& name, int fallback) const {
-  auto it = values_.find(name);
-  return it == values_.end() ? fallback : static_cast<int>(it->second);
+std::size_t Inputs::slot(std::string_view name) {
+  for (std::size_t i = 0; i < slots_.size(); ++i)
+    if (slots_[i].name == name) return i;
+  slots_.push_back(Slot{std::string(name), nameKey(name), {}, 0, false});
+  return slots_.size() - 1;
 }
 
-std::string Inputs::text(const std::string& name, const std::string& fallback) const {
-  auto it = raw.find(name);
-  return it == raw.end() || it->second.empty() ? fallback : it->second.back();
+void Inputs::clearValues() {
+  for (Slot& s : slots_) {
+    s.texts.clear();
+    s.numbered = false;
+  }
 }
 
-std::vector<std::string> Inputs::all(const std::string& name) const {
-  auto it = raw.find(name);
-  return it == raw.end() ? std::vector<std::string>{} : it->second;
+bool Inputs::empty() const {
+  for (const Slot& s : slots_)
+    if (!s.texts.empty()) return false;
+  return true;
+}
+
+bool Inputs::has(std::string_view name) const {
+  const Slot* s = find(name);
+  return s && !s->texts.empty();
+}
+
+double Inputs::number(std::string_view name, double fallback) const {
+  const Slot* s = find(name);
+  return s && s->numbered ? s->value : fallback;
+}
+
+std::int16_t Inputs::whole(std::string_view name, std::int16_t fallback) const {
+  const Slot* s = find(name);
+  return s && s->numbered ? static_cast<std::int16_t>(std::nearbyint(s->value)) : fallback;
+}
+
+int Inputs::date(std::string_view name, int fallback) const {
+  const Slot* s = find(name);
+  return s && s->numbered ? static_cast<int>(s->value) : fallback;
+}
+
+std::string Inputs::text(std::string_view name, const std::string& fallback) const {
+  const Slot* s = find(name);
+  return !s || s->texts.empty() ? fallback : s->texts.back();
+}
+
+std::vector<std::string> Inputs::all(std::string_view name) const {
+  const Slot* s = find(name);
+  return s ? s->texts : std::vector<std::string>{};
 }
 
 static std::optional<Refusal> checkFlag(const Flag& flag, const std::string& text, double& value) {
@@ -63,27 +108,56 @@ static std::optional<Refusal> checkFlag(const Flag& flag, const std::string& tex
   return std::nullopt;
 }
 
-std::optional<Refusal> checkInputs(const Calculator& calc, Inputs& inputs) {
-  for (const auto& flag : calc.flags) {
-    auto it = inputs.raw.find(flag.name);
-    if (it == inputs.raw.end()) continue;
-    for (const auto& text : it->second) {
+InputChecks::InputChecks(const Calculator& calc, const Inputs& inputs) {
+  const auto add = [&](const Flag& flag, bool settings) {
+    for (std::size_t i = 0; i < inputs.slots_.size(); ++i)
+      if (inputs.slots_[i].name == flag.name) steps_.push_back(Step{&flag, i, settings});
+  };
+  for (const auto& flag : calc.flags) add(flag, false);
+  if (calc.usesSettings)
+    for (const auto& flag : settingsFlags()) add(flag, true);
+}
+
+std::optional<Refusal> InputChecks::run(Inputs& inputs) const {
+  for (const Step& step : steps_) {
+    Inputs::Slot& slot = inputs.slots_[step.slot];
+    const Flag& flag = *step.flag;
+    for (const auto& text : slot.texts) {
       double value = 0;
       if (auto r = checkFlag(flag, text, value)) return r;
-      if (flag.kind == FlagKind::Value && flag.limit.kind != FieldKind::Text) inputs.values_[flag.name] = value;
-    }
-  }
-  if (calc.usesSettings)
-    for (const auto& flag : settingsFlags()) {
-      auto it = inputs.raw.find(flag.name);
-      if (it == inputs.raw.end()) continue;
-      for (const auto& text : it->second) {
-        double value = 0;
-        if (auto r = checkFlag(flag, text, value)) return r;
-        if (flag.kind == FlagKind::Value) inputs.values_[flag.name] = value;
+      if (flag.kind == FlagKind::Value && flag.limit.kind != FieldKind::Text) {
+        slot.value = value;
+        slot.numbered = true;
       }
     }
+  }
   return std::nullopt;
+}
+
+bool InputChecks::givesSettings(const Inputs& inputs) const {
+  for (const Step& step : steps_)
+    if (step.settings && !inputs.slots_[step.slot].texts.empty()) return true;
+  return false;
+}
+
+std::optional<Refusal> checkInputs(const Calculator& calc, Inputs& inputs) {
+  return InputChecks(calc, inputs).run(inputs);
+}
+
+const Flag* findFlag(const Calculator& calc, std::string_view name) {
+  for (const auto& f : calc.flags)
+    if (f.name == name) return &f;
+  if (calc.usesSettings)
+    for (const auto& f : settingsFlags())
+      if (f.name == name) return &f;
+  return nullptr;
+}
+
+void putWindow(Outcome& out, const Context& ctx, std::string_view name, double value) {
+  if (ctx.cells)
+    ctx.cells->number(name, value);
+  else
+    out.window.emplace(name, value);
 }
 
 const std::vector<Flag>& settingsFlags() {

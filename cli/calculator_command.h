@@ -4,13 +4,17 @@
 // window's figures, named intermediate figures and the feed record.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <type_traits>
 #include <vector>
 
+#include "cli/window_cells.h"
 #include "report/feed_record.h"
 #include "settings/settings_record.h"
 #include "shell/session_state.h"
@@ -41,20 +45,58 @@ Flag choiceFlag(std::string name, std::string field, std::vector<std::string> ch
 Flag repeatFlag(std::string name, std::string field, std::string help = {});
 
 // The values of one call or one batch row, already checked against the
-// flags' limits.
+// flags' limits. Each name given has a slot; a batch file makes its slots
+// once (one per column) and refills their texts row by row.
 class Inputs {
  public:
-  bool has(const std::string& name) const { return raw.count(name) > 0; }
-  double number(const std::string& name, double fallback = 0) const;
-  std::int16_t whole(const std::string& name, std::int16_t fallback = 0) const;
-  int date(const std::string& name, int fallback) const;
-  std::string text(const std::string& name, const std::string& fallback = {}) const;
-  std::vector<std::string> all(const std::string& name) const;
+  bool has(std::string_view name) const;
+  double number(std::string_view name, double fallback = 0) const;
+  std::int16_t whole(std::string_view name, std::int16_t fallback = 0) const;
+  int date(std::string_view name, int fallback) const;
+  std::string text(std::string_view name, const std::string& fallback = {}) const;
+  std::vector<std::string> all(std::string_view name) const;
+  bool empty() const;
 
-  std::map<std::string, std::vector<std::string>> raw;  // as given
+  // The slot of a name, made when missing.
+  std::size_t slot(std::string_view name);
+  const std::string& slotName(std::size_t slot) const { return slots_[slot].name; }
+  // Adds a given value (a repeated flag is given several times).
+  void give(std::size_t slot, std::string_view text) { slots_[slot].texts.emplace_back(text); }
+  void give(std::string_view name, std::string_view text) { give(slot(name), text); }
+  // Empties every slot for the next row; the slots stay.
+  void clearValues();
+
  private:
-  friend std::optional<Refusal> checkInputs(const struct Calculator&, Inputs&);
-  std::map<std::string, double> values_;  // checked numbers and day numbers
+  friend class InputChecks;
+  struct Slot {
+    std::string name;
+    std::uint64_t key = 0;  // the length and first letters, to rule out most names at once
+    std::vector<std::string> texts;  // as given
+    double value = 0;                // the checked number or day number
+    bool numbered = false;
+  };
+  const Slot* find(std::string_view name) const;
+  std::vector<Slot> slots_;
+};
+
+// The checks of a calculator's flags against the slots of an Inputs, in
+// the order they run (the calculator's flags, then the settings flags):
+// made once per call or per batch file.
+class InputChecks {
+ public:
+  InputChecks(const struct Calculator& calc, const Inputs& inputs);
+  // Checks every given value; fills the numbers. The first refusal.
+  std::optional<Refusal> run(Inputs& inputs) const;
+  // Whether the row gives any settings flag.
+  bool givesSettings(const Inputs& inputs) const;
+
+ private:
+  struct Step {
+    const Flag* flag;
+    std::size_t slot;
+    bool settings;
+  };
+  std::vector<Step> steps_;
 };
 
 struct Outcome {
@@ -73,19 +115,50 @@ struct Context {
   std::string name;         // --name
   int language = 0;         // --language: 0 English, 1 Afrikaans
   bool windowOnly = false;  // batch: only the window figures are used
+  WindowCells* cells = nullptr;  // batch: the window figures go here, not to the JSON object
 };
+
+// Puts a window figure where this call wants it: the batch row's cells or
+// the JSON object of a single call.
+void putWindow(Outcome& out, const Context& ctx, std::string_view name, double value);
+// A list of figures that each have a name and a value.
+template <typename Figures>
+void putWindowFigures(Outcome& out, const Context& ctx, const Figures& figures) {
+  if (!ctx.cells) out.window.get_ref<nlohmann::ordered_json::object_t&>().reserve(std::size(figures) + 1);
+  for (const auto& f : figures) putWindow(out, ctx, f.name, f.value);
+}
+// A window field that holds a list: name[0], name[1]...
+template <typename Value>
+void putWindowList(Outcome& out, const Context& ctx, std::string_view name, const Value* values, std::size_t count) {
+  if (ctx.cells) {
+    for (std::size_t i = 0; i < count; ++i) {
+      if constexpr (std::is_integral_v<Value>)
+        ctx.cells->whole(name, i, values[i]);
+      else
+        ctx.cells->number(name, i, values[i]);
+    }
+    return;
+  }
+  auto& list = out.window[std::string(name)] = nlohmann::ordered_json::array();
+  for (std::size_t i = 0; i < count; ++i) list.push_back(values[i]);
+}
 
 struct Calculator {
   std::string name;
   std::string description;
   std::vector<Flag> flags;
   bool usesSettings = false;  // reads the Setup row; accepts the settings flags
+  bool usesSession = true;    // reads or changes the session (batch gives each row a fresh copy)
   bool batch = true;          // offered by "batch"
   std::function<Outcome(const Inputs&, Context&)> run;
 };
 
 // Checks every given value against its flag; fills the numbers.
 std::optional<Refusal> checkInputs(const Calculator& calc, Inputs& inputs);
+
+// The flag of a name (a settings flag too, for a calculator that uses the
+// settings); nullptr for none.
+const Flag* findFlag(const Calculator& calc, std::string_view name);
 
 // The settings flags that tax calculators accept, and applying them.
 const std::vector<Flag>& settingsFlags();

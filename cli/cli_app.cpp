@@ -45,9 +45,9 @@ struct Given {
   Inputs inputs() const {
     Inputs in;
     for (const auto& [name, list] : values)
-      if (!list.empty()) in.raw[name] = list;
+      for (const auto& text : list) in.give(name, text);
     for (const auto& [name, count] : switches)
-      if (count > 0) in.raw[name] = {""};
+      if (count > 0) in.give(name, "");
     return in;
   }
 };
@@ -136,7 +136,7 @@ int runSettings(const Given& given, const Common& common, char** argv) {
   auto stored = loadSettingsOrReport(common.dataDir);
   if (!stored) return kExitFailure;
   SettingsRecord s = *stored;
-  if (!inputs.raw.empty()) {
+  if (!inputs.empty()) {
     applySettingsFlags(inputs, s);
     std::uint32_t fields = 0;
     const std::pair<const char*, std::uint32_t> bits[] = {
@@ -169,7 +169,7 @@ int runSettings(const Given& given, const Common& common, char** argv) {
 }
 
 int runBatchCommand(const std::string& name, const std::string& input, const std::string& output,
-                    const Common& common, char** argv) {
+                    const std::string& delimiter, const Common& common, char** argv) {
   const Calculator* calc = findCalculator(name);
   if (!calc || !calc->batch) {
     std::cerr << "batch: unknown calculator \"" << name << "\"\n";
@@ -191,13 +191,17 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
   SessionState session;
   session.setProgramFolder(common.dataDir);
   session.reset();
-  if (output.empty()) return runBatch(*calc, in, std::cout, std::cerr, session, settings);
+  BatchOptions options;
+  options.delimiter = delimiter.front();
+  // Rows counted on a terminal, unless the results themselves scroll by there.
+  options.progress = isatty(STDERR_FILENO) && (!output.empty() || !isatty(STDOUT_FILENO));
+  if (output.empty()) return runBatch(*calc, in, std::cout, std::cerr, session, settings, options);
   std::ofstream out(output, std::ios::binary);
   if (!out) {
     std::cerr << "The output file " << output << " could not be written\n";
     return kExitFailure;
   }
-  int status = runBatch(*calc, in, out, std::cerr, session, settings);
+  int status = runBatch(*calc, in, out, std::cerr, session, settings, options);
   out.close();
   if (!out) {
     std::cerr << "The output file " << output << " could not be written\n";
@@ -231,10 +235,12 @@ int runCli(int argc, char** argv) {
   addCommon(settingsCmd, common, false);
 
   CLI::App* batchCmd = app.add_subcommand("batch", "one calculation per row of a CSV file");
-  std::string batchCalc, batchInput, batchOutput;
+  std::string batchCalc, batchInput, batchOutput, batchDelimiter = ",";
   batchCmd->add_option("calculator", batchCalc, "the calculator")->required();
   batchCmd->add_option("--input", batchInput, "CSV file with a header row of flag names")->required();
   batchCmd->add_option("--output", batchOutput, "CSV file for the results (default: standard output)");
+  batchCmd->add_option("--delimiter", batchDelimiter, "field delimiter of the input and the output: ',' (default) or ';'")
+      ->check(CLI::IsMember({",", ";"}));
   addCommon(batchCmd, common, false);
 
   try {
@@ -251,7 +257,7 @@ int runCli(int argc, char** argv) {
 
   if (common.dataDir.empty()) common.dataDir = programFolder(argv[0]);
   if (settingsCmd->parsed()) return runSettings(settingsGiven, common, argv);
-  if (batchCmd->parsed()) return runBatchCommand(batchCalc, batchInput, batchOutput, common, argv);
+  if (batchCmd->parsed()) return runBatchCommand(batchCalc, batchInput, batchOutput, batchDelimiter, common, argv);
   for (const auto& [sub, calc] : subs)
     if (sub->parsed()) return runCalculator(*calc, given[calc->name], common, argv);
   std::cerr << app.help();

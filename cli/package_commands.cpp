@@ -69,6 +69,7 @@ Calculator packageCalculator(PackageKind kind, const char* name, const char* des
   c.name = name;
   c.description = description;
   c.usesSettings = true;
+  c.usesSession = false;
   c.flags = {
       flag("age", kPkgAge, "taxpayer's age in whole years"),
       quorin ? flag("net-required", kPkgAmount, "take-home pay required")
@@ -98,10 +99,7 @@ Calculator packageCalculator(PackageKind kind, const char* name, const char* des
     PackageResult r;
     if ((out.refusal = CalculatePackage(kind, p, ctx.settings, r))) return out;
 
-    const auto figures = PackageWindowFigures(p, r);
-    auto& window = out.window.get_ref<nlohmann::ordered_json::object_t&>();
-    window.reserve(figures.size());
-    for (const PackageFigure& f : figures) out.window.emplace(f.name, f.value);
+    putWindowFigures(out, ctx, PackageWindowFigures(p, r));
     if (ctx.windowOnly) return out;
 
     for (const PackageFigure& f : PackageDetailFigures(kind, r)) out.detail.emplace(f.name, f.value);

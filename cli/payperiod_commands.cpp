@@ -81,6 +81,7 @@ Calculator periodCalculator(PeriodKind kind, const char* name, const char* descr
   c.name = name;
   c.description = description;
   c.usesSettings = true;
+  c.usesSession = false;
   c.flags = payFlags(f, limits, false);
   c.flags.push_back(amountFlag("beneficiaries", f.beneficiaries, limits.at(f.beneficiaries),
                                "medical aid fund beneficiaries"));
@@ -108,7 +109,7 @@ Calculator periodCalculator(PeriodKind kind, const char* name, const char* descr
     }
     PeriodTaxResult r;
     if ((out.refusal = CalculatePeriod(kind, p, ctx.settings, r))) return out;
-    putFigures(out.window, PeriodWindowFigures(kind, r));
+    putWindowFigures(out, ctx, PeriodWindowFigures(kind, r));
     if (ctx.windowOnly) return out;
     putFigures(out.detail, PeriodDetailFigures(kind, r));
     if (kind == PeriodKind::Monthly) {
@@ -149,6 +150,7 @@ Calculator annualCalculator() {
   c.name = "annual";
   c.description = "Employees' tax for a tax year or part of it, with the medical credit month by month";
   c.usesSettings = true;
+  c.usesSession = false;
   c.flags = payFlags(f, limits, true);
   c.flags.push_back(amountFlag("beneficiaries", f.monthBeneficiaries, kCheckedInRun,
                                "twelve comma-separated beneficiary counts, March first"));
@@ -170,8 +172,8 @@ Calculator annualCalculator() {
     if ((out.refusal = readEndDate(in, f.endDate, p.startDate, p.startDate, p.endDate))) return out;
     AnnualTaxResult r;
     if ((out.refusal = CalculateAnnual(p, ctx.settings, r))) return out;
-    putFigures(out.window, AnnualWindowFigures(r));
-    out.window["numAnnCalcBens"] = r.monthBeneficiaries;
+    putWindowFigures(out, ctx, AnnualWindowFigures(r));
+    putWindowList(out, ctx, "numAnnCalcBens", r.monthBeneficiaries.data(), r.monthBeneficiaries.size());
     if (ctx.windowOnly) return out;
     putFigures(out.detail, AnnualDetailFigures(r));
     out.detail["Days"] = r.Days;

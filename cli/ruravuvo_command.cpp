@@ -21,8 +21,7 @@ void addTaxCalculators(std::vector<Calculator>& list) {
     NEWCALC(s);
     Outcome out;
     RuravUvoFields fields = ruravUvoFields(s);
-    out.window["sidbEdit1"] = nlohmann::ordered_json::array();
-    for (double v : fields.values) out.window["sidbEdit1"].push_back(v);
+    putWindowList(out, ctx, "sidbEdit1", fields.values, std::size(fields.values));
     out.detail["ScaleRate"] = s.scale.ScaleRate;
     out.detail["ScaleFloor"] = s.scale.ScaleFloor;
     out.detail["ScaleCeiling"] = s.scale.ScaleCeiling;

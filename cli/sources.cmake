@@ -3,6 +3,7 @@ list(APPEND QUORIN_CLI_SOURCES
   cli/cli_app.cpp
   cli/cli_output.cpp
   cli/csv.cpp
+  cli/window_cells.cpp
   cli/batch.cpp
   cli/ruravuvo_command.cpp
   cli/payperiod_commands.cpp

@@ -72,7 +72,7 @@ Calculator carAllowance() {
     if ((out.refusal = checkSinglePayment("silgEdit11", t.lease, t.wearAndTear))) return out;
 
     const CarAllowanceResult r = CarAllowanceCalc(t);
-    for (const VehicleFigure& f : carAllowanceWindowFigures(r)) out.window[f.field] = f.value;
+    for (const VehicleFigure& f : carAllowanceWindowFigures(r)) putWindow(out, ctx, f.field, f.value);
     if (ctx.windowOnly) return out;
     const DistanceSplit& s = r.split();
     out.detail["Days"] = r.days;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Times "quorin-cli batch monthly" over a generated payroll of 100 000 rows.
-# Usage: scripts/bench-batch.sh [BUILD_DIR]   (default: build, beside this script's folder)
+# Times "quorin-cli batch monthly" over a generated payroll (100 000 rows, or
+# ROWS) and reports the peak memory of the run.
+# Usage: [ROWS=1000000] scripts/bench-batch.sh [BUILD_DIR]   (default: build, beside this script's folder)
 # Builds quorin-cli first when it is missing or out of date.
 set -euo pipefail
 
@@ -38,11 +39,34 @@ awk -v rows="$rows" 'BEGIN {
 mkdir -p "$work/data"
 cp "$build/bin/"*.rpt "$build/bin/Rudodeza.db" "$work/data/" 2>/dev/null || true
 
+# Peak memory: GNU time's maximum resident set when it is installed (with
+# the processor time), else the kernel's high-water mark of the process,
+# read while it runs.
+peak_kb=""
+cpu=""
 start_ns=$(date +%s%N)
-"$cli" batch monthly --input "$work/payroll.csv" --output "$work/out.csv" --data-dir "$work/data"
-end_ns=$(date +%s%N)
+if [[ -x /usr/bin/time ]]; then
+  /usr/bin/time -f '%M %U %S' -o "$work/time.txt" \
+    "$cli" batch monthly --input "$work/payroll.csv" --output "$work/out.csv" --data-dir "$work/data"
+  end_ns=$(date +%s%N)
+  read -r peak_kb user sys < <(tail -n 1 "$work/time.txt")
+  cpu=$(awk -v u="$user" -v s="$sys" 'BEGIN { printf ", processor time %.2f s", u + s }')
+else
+  "$cli" batch monthly --input "$work/payroll.csv" --output "$work/out.csv" --data-dir "$work/data" &
+  pid=$!
+  while kill -0 "$pid" 2>/dev/null; do
+    hwm=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || true)
+    [[ -n "$hwm" ]] && peak_kb=$hwm
+    sleep 0.02
+  done
+  wait "$pid"
+  end_ns=$(date +%s%N)
+fi
 
 results=$(( $(wc -l < "$work/out.csv") - 1 ))
 errors=$(awk -F, 'NR > 1 { sub(/\r$/, ""); if ($NF != "") n++ } END { print n + 0 }' "$work/out.csv")
 elapsed=$(( (end_ns - start_ns) / 1000000 ))
-printf 'batch monthly: %d rows (%d refused) in %d.%03d s\n' "$results" "$errors" $((elapsed / 1000)) $((elapsed % 1000))
+memory="unknown"
+[[ -n "$peak_kb" ]] && memory="$((peak_kb / 1024)) MB"
+printf 'batch monthly: %d rows (%d refused) in %d.%03d s%s, peak memory %s\n' "$results" "$errors" \
+  $((elapsed / 1000)) $((elapsed % 1000)) "$cpu" "$memory"

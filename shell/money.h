@@ -25,7 +25,12 @@ std::string formatFixed(double v, int decimals);
 // grouped with a space, whatever the desktop locale.
 std::string formatGrouped(double v, int decimals);
 
-// Shortest text that reads back as the same double ("30000", "0.1").
+// Shortest text that reads back as the same double ("30000", "0.1"):
+// plain decimals from 1e-6 up to 1e16, exponent form outside.
 std::string formatShortest(double v);
+
+// The same text written into [first, last) (room for 64 characters);
+// returns the end of what was written.
+char* writeShortest(char* first, char* last, double v);
 
 }  // namespace quorin

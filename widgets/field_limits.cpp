@@ -1,5 +1,6 @@
 #include "widgets/field_limits.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -9,23 +10,42 @@
 namespace quorin {
 
 std::optional<double> parseNumber(std::string_view text) {
+  // Blanks group digits ("30 000"); they are dropped before reading.
   std::string compact;
-  for (char c : text) {
-    if (c == ' ' || c == '\t') continue;
-    compact.push_back(c);
+  if (text.find_first_of(" \t") != std::string_view::npos) {
+    for (char c : text)
+      if (c != ' ' && c != '\t') compact.push_back(c);
+    text = compact;
   }
-  if (compact.empty()) return 0.0;
+  if (text.empty()) return 0.0;
+  // Whole rands, the usual case: up to 15 digits are exact in a double.
+  {
+    const bool negative = text.front() == '-';
+    const std::size_t from = negative || text.front() == '+';
+    if (text.size() > from && text.size() - from <= 15) {
+      long long whole = 0;
+      std::size_t i = from;
+      for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) whole = whole * 10 + (text[i] - '0');
+      if (i == text.size()) return negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+    }
+  }
   bool digits = false;
   bool dot = false;
-  for (std::size_t i = 0; i < compact.size(); ++i) {
-    char c = compact[i];
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     if ((c == '-' || c == '+') && i == 0) continue;
     if (c == '.' && !dot) { dot = true; continue; }
     if (c < '0' || c > '9') return std::nullopt;
     digits = true;
   }
   if (!digits) return std::nullopt;
-  return std::strtod(compact.c_str(), nullptr);
+  if (text.front() == '+') text.remove_prefix(1);  // from_chars reads no plus sign
+  double value = 0;
+  // Correctly rounded, as strtod; out of range (hundreds of digits) strtod
+  // says what it reads as.
+  if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc{})
+    return std::strtod(std::string(text).c_str(), nullptr);
+  return value;
 }
 
 static std::string titleFor(const FieldLimit& limit) {

@@ -1,7 +1,10 @@
 // Day numbers, rounding, display masks and field limits.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <random>
+#include <string>
 
 #include "shell/day_number.h"
 #include "shell/money.h"
@@ -72,6 +75,52 @@ TEST(DisplayMasks, DotDecimalAndSpaceGrouping) {
   EXPECT_EQ(formatShortest(30000), "30000");
   EXPECT_EQ(formatShortest(300000), "300000");
   EXPECT_EQ(formatShortest(0.1), "0.1");
+}
+
+// The quick writing of whole and few-decimal amounts gives the very text
+// of the general shortest form, on either side of its limits.
+TEST(DisplayMasks, ShortestFormOfEveryKindOfAmount) {
+  const auto general = [](double v) {
+    char buf[64];
+    const double a = std::fabs(v);
+    const bool plain = a == 0 || (a >= 1e-6 && a < 1e16);
+    auto res = plain ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed)
+                     : std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, res.ptr);
+  };
+  std::mt19937_64 random(2026);
+  std::uniform_int_distribution<long long> whole(-3000000000000LL, 3000000000000LL);
+  std::uniform_real_distribution<double> any(-1e7, 1e7);
+  for (int i = 0; i < 50000; ++i) {
+    const long long n = whole(random);
+    for (double v : {double(n), n / 10.0, n / 100.0, n / 1000.0, n / 10000.0, (n % 100000) / 12.0,
+                     (n % 1000) / 1000.0, (n % 100000) * 0.01, any(random), any(random) * 1e-9,
+                     std::ldexp(any(random), int(n % 50))})
+      ASSERT_EQ(formatShortest(v), general(v)) << v;
+  }
+  for (double v : {0.0, -0.0, 0.5, -0.05, 0.001, 0.0005, 1e-6, 999999999999.999, 1e12, -1e12, 9007199254740993.0,
+                   1e16, 1e-7, 177.12, 1062.204, 1.005})
+    EXPECT_EQ(formatShortest(v), general(v)) << v;
+  EXPECT_EQ(formatShortest(-0.0), "-0");
+  EXPECT_EQ(formatShortest(0.05), "0.05");
+  EXPECT_EQ(formatShortest(-1062.204), "-1062.204");
+}
+
+TEST(FieldLimits, NumbersReadAsStrtodReadsThem) {
+  EXPECT_EQ(parseNumber("+250"), 250.0);
+  EXPECT_EQ(parseNumber(".5"), 0.5);
+  EXPECT_EQ(parseNumber("5."), 5.0);
+  EXPECT_TRUE(std::signbit(*parseNumber("-0")));
+  EXPECT_EQ(parseNumber("999999999999999"), 999999999999999.0);
+  EXPECT_EQ(parseNumber("12345678901234567"), 12345678901234568.0);
+  EXPECT_EQ(parseNumber("0.1"), 0.1);
+  EXPECT_EQ(parseNumber(" 30 000.55 "), 30000.55);
+  EXPECT_FALSE(parseNumber("1e3"));
+  EXPECT_FALSE(parseNumber("+"));
+  EXPECT_FALSE(parseNumber("+-5"));
+  // Hundreds of digits: no double holds it, and no limit lets it through.
+  EXPECT_TRUE(std::isinf(*parseNumber(std::string(400, '9'))));
+  EXPECT_EQ(*parseNumber("0." + std::string(400, '0') + "1"), 0.0);
 }
 
 TEST(FieldLimits, NumbersDatesAndText) {

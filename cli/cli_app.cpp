@@ -12,6 +12,7 @@
 
 #include "cli/batch.h"
 #include "cli/cli_output.h"
+#include "install/data_folder.h"
 #include "settings/settings_store.h"
 
 namespace quorin::cli {
@@ -249,7 +250,14 @@ int runCli(int argc, char** argv) {
     return kExitUsage;
   }
 
-  if (common.dataDir.empty()) common.dataDir = programFolder(argv[0]);
+  if (common.dataDir.empty()) {
+    DataFolder data = chooseDataFolder(programFolder(argv[0]), userDirsFromEnvironment());
+    if (data.error) {
+      std::cerr << *data.error << "\n";
+      return kExitFailure;
+    }
+    common.dataDir = data.path;
+  }
   if (settingsCmd->parsed()) return runSettings(settingsGiven, common, argv);
   if (batchCmd->parsed()) return runBatchCommand(batchCalc, batchInput, batchOutput, common, argv);
   for (const auto& [sub, calc] : subs)

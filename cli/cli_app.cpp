@@ -2,17 +2,16 @@
 
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 
 #include "cli/batch.h"
 #include "cli/cli_output.h"
+#include "cli/pdf_printer_loader.h"
 #include "install/data_folder.h"
+#include "report/pdf_printer.h"
 #include "settings/settings_store.h"
 
 namespace quorin::cli {
@@ -54,6 +53,7 @@ struct Given {
 };
 
 struct Common {
+  std::string programFolder;
   std::string dataDir;
   std::string pdf;
   std::string name;
@@ -80,22 +80,23 @@ std::optional<SettingsRecord> loadSettingsOrReport(const std::string& dataDir) {
   return load.record;
 }
 
-std::unique_ptr<QCoreApplication> startQt(int& argc, char** argv, bool gui) {
-  if (!gui) return std::make_unique<QCoreApplication>(argc, argv);
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  if (!std::getenv("XDG_RUNTIME_DIR")) {
-    fs::path runtime = fs::temp_directory_path() / ("quorin-runtime-" + std::to_string(getuid()));
-    std::error_code ec;
-    fs::create_directories(runtime, ec);
-    fs::permissions(runtime, fs::perms::owner_all, ec);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-  }
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 int runCalculator(const Calculator& calc, const Given& given, const Common& common, char** argv) {
   int qtArgc = 1;
-  auto app = startQt(qtArgc, argv, !common.pdf.empty());
+  // Only a print loads the graphical part, and it makes the application
+  // object its layout needs.
+  PdfPrinter* printer = nullptr;
+  std::unique_ptr<QCoreApplication> app;
+  if (!common.pdf.empty()) {
+    PdfPrinterLoad load = loadPdfPrinter(common.programFolder);
+    if (!load.printer) {
+      std::cerr << *load.error << "\n";
+      return kExitFailure;
+    }
+    printer = load.printer;
+    app = printer->startApplication(qtArgc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(qtArgc, argv);
+  }
   Inputs inputs = given.inputs();
   if (auto r = checkInputs(calc, inputs)) return reportRefusal(*r, std::cout, std::cerr);
 
@@ -118,8 +119,8 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
     std::cerr << *outcome.failure << "\n";
     return kExitFailure;
   }
-  if (!common.pdf.empty())
-    if (auto e = printToPdf(outcome, common.dataDir, common.pdf)) {
+  if (printer)
+    if (auto e = printToPdf(*printer, outcome, common.dataDir, common.pdf)) {
       std::cerr << *e << "\n";
       return kExitFailure;
     }
@@ -129,7 +130,7 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
 
 int runSettings(const Given& given, const Common& common, char** argv) {
   int qtArgc = 1;
-  auto app = startQt(qtArgc, argv, false);
+  QCoreApplication app(qtArgc, argv);
   Calculator holder;
   holder.usesSettings = true;
   Inputs inputs = given.inputs();
@@ -177,7 +178,7 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
     return kExitUsage;
   }
   int qtArgc = 1;
-  auto app = startQt(qtArgc, argv, false);
+  QCoreApplication app(qtArgc, argv);
   std::ifstream in(input, std::ios::binary);
   if (!in) {
     std::cerr << "The input file " << input << " could not be read\n";
@@ -216,14 +217,19 @@ int runCli(int argc, char** argv) {
   std::map<std::string, Given> given;
   std::vector<std::pair<CLI::App*, const Calculator*>> subs;
 
+  // Every calculator is offered, but only the one named gets its flags: a
+  // few hundred options made and dropped would cost a call more than its
+  // calculation. The calculator always comes first, before any flag.
+  const std::string named = argc > 1 ? argv[1] : "";
   for (const auto& calc : calculators()) {
     CLI::App* sub = app.add_subcommand(calc.name, calc.description);
+    subs.emplace_back(sub, &calc);
+    if (calc.name != named) continue;
     Given& g = given[calc.name];
     for (const auto& flag : calc.flags) g.bind(sub, flag);
     if (calc.usesSettings)
       for (const auto& flag : settingsFlags()) g.bind(sub, flag);
     addCommon(sub, common, true);
-    subs.emplace_back(sub, &calc);
   }
 
   CLI::App* settingsCmd = app.add_subcommand("settings", "print the Setup row, or write the given fields into it");
@@ -250,8 +256,9 @@ int runCli(int argc, char** argv) {
     return kExitUsage;
   }
 
+  common.programFolder = programFolder(argv[0]);
   if (common.dataDir.empty()) {
-    DataFolder data = chooseDataFolder(programFolder(argv[0]), userDirsFromEnvironment());
+    DataFolder data = chooseDataFolder(common.programFolder, userDirsFromEnvironment());
     if (data.error) {
       std::cerr << *data.error << "\n";
       return kExitFailure;

@@ -24,3 +24,17 @@ if(TARGET quorin_gui)
   target_link_libraries(quorin-screenshots PRIVATE quorin_gui Qt6::Test)
   set_target_properties(quorin-screenshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 endif()
+
+# The install as the package lays it out, run by a new user: through
+# cmake --install, and through the .deb itself.
+if(TARGET quorin_gui)
+  add_test(NAME StagedInstall.CliWorksForANewUser
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/install/staged_install_test.sh install ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR})
+  set_tests_properties(StagedInstall.CliWorksForANewUser PROPERTIES TIMEOUT 120)
+  find_program(QUORIN_DPKG_DEB dpkg-deb)
+  if(QUORIN_DPKG_DEB)
+    add_test(NAME StagedInstall.DebianPackageWorksForANewUser
+      COMMAND ${CMAKE_SOURCE_DIR}/tests/install/staged_install_test.sh package ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR})
+    set_tests_properties(StagedInstall.DebianPackageWorksForANewUser PROPERTIES TIMEOUT 120)
+  endif()
+endif()

@@ -16,6 +16,14 @@ target_compile_definitions(quorin_core_tests PRIVATE QUORIN_SOURCE_DIR="${CMAKE_
   QUORIN_CORE_LIST_FILE="${CMAKE_BINARY_DIR}/core_sources.txt")
 set_target_properties(quorin_core_tests PROPERTIES AUTOMOC OFF)
 gtest_discover_tests(quorin_core_tests DISCOVERY_TIMEOUT 60)
+# Root may write any folder, so the read-only program folder case runs as
+# nobody when the suite runs as root.
+find_program(QUORIN_SETPRIV setpriv)
+if(QUORIN_SETPRIV)
+  add_test(NAME DataFolder.ReadOnlyProgramFolderAsAnOrdinaryUser
+    COMMAND sh -c "if [ \"$(id -u)\" = 0 ]; then exec ${QUORIN_SETPRIV} --reuid=nobody --regid=nogroup --clear-groups \"$@\"; else exec \"$@\"; fi"
+      run $<TARGET_FILE:quorin_core_tests> --gtest_filter=DataFolder.AReadOnlyFolderWithTheFilesSeedsThePerUserFolderFromItself)
+endif()
 
 if(TARGET quorin_gui)
   include(${CMAKE_SOURCE_DIR}/tests/qt_tests.cmake)

@@ -20,6 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
+constexpr const char* kProgramDescription = "quorin-cli: the Quorin 2026 calculators without a window";
+
 std::string programFolder(const char* argv0) {
   std::error_code ec;
   fs::path exe = fs::read_symlink("/proc/self/exe", ec);
@@ -208,20 +210,26 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
   return status;
 }
 
+constexpr const char* kSettingsDescription = "print the Setup row, or write the given fields into it";
+constexpr const char* kBatchDescription = "one calculation per row of a CSV file";
+
 }  // namespace
 
 int runCli(int argc, char** argv) {
-  CLI::App app{"quorin-cli: the Quorin 2026 calculators without a window", "quorin-cli"};
+  CLI::App app{kProgramDescription, "quorin-cli"};
   app.require_subcommand(1);
   Common common;
   std::map<std::string, Given> given;
   std::vector<std::pair<CLI::App*, const Calculator*>> subs;
 
-  // Every calculator is offered, but only the one named gets its flags: a
-  // few hundred options made and dropped would cost a call more than its
-  // calculation. The calculator always comes first, before any flag.
+  // The command always comes first. A call that names one sets up only that
+  // one with its flags: the few hundred options of all of them, made and
+  // dropped, would cost a call more than its calculation. Anything else
+  // (help, a misspelt name) is offered the whole list.
   const std::string named = argc > 1 ? argv[1] : "";
+  const bool one = named == "settings" || named == "batch" || findCalculator(named);
   for (const auto& calc : calculators()) {
+    if (one && calc.name != named) continue;
     CLI::App* sub = app.add_subcommand(calc.name, calc.description);
     subs.emplace_back(sub, &calc);
     if (calc.name != named) continue;
@@ -232,17 +240,23 @@ int runCli(int argc, char** argv) {
     addCommon(sub, common, true);
   }
 
-  CLI::App* settingsCmd = app.add_subcommand("settings", "print the Setup row, or write the given fields into it");
+  CLI::App* settingsCmd = nullptr;
   Given& settingsGiven = given["settings"];
-  for (const auto& flag : settingsFlags()) settingsGiven.bind(settingsCmd, flag);
-  addCommon(settingsCmd, common, false);
+  if (!one || named == "settings") {
+    settingsCmd = app.add_subcommand("settings", kSettingsDescription);
+    for (const auto& flag : settingsFlags()) settingsGiven.bind(settingsCmd, flag);
+    addCommon(settingsCmd, common, false);
+  }
 
-  CLI::App* batchCmd = app.add_subcommand("batch", "one calculation per row of a CSV file");
+  CLI::App* batchCmd = nullptr;
   std::string batchCalc, batchInput, batchOutput;
-  batchCmd->add_option("calculator", batchCalc, "the calculator")->required();
-  batchCmd->add_option("--input", batchInput, "CSV file with a header row of flag names")->required();
-  batchCmd->add_option("--output", batchOutput, "CSV file for the results (default: standard output)");
-  addCommon(batchCmd, common, false);
+  if (!one || named == "batch") {
+    batchCmd = app.add_subcommand("batch", kBatchDescription);
+    batchCmd->add_option("calculator", batchCalc, "the calculator")->required();
+    batchCmd->add_option("--input", batchInput, "CSV file with a header row of flag names")->required();
+    batchCmd->add_option("--output", batchOutput, "CSV file for the results (default: standard output)");
+    addCommon(batchCmd, common, false);
+  }
 
   try {
     app.parse(argc, argv);
@@ -265,8 +279,8 @@ int runCli(int argc, char** argv) {
     }
     common.dataDir = data.path;
   }
-  if (settingsCmd->parsed()) return runSettings(settingsGiven, common, argv);
-  if (batchCmd->parsed()) return runBatchCommand(batchCalc, batchInput, batchOutput, common, argv);
+  if (settingsCmd && settingsCmd->parsed()) return runSettings(settingsGiven, common, argv);
+  if (batchCmd && batchCmd->parsed()) return runBatchCommand(batchCalc, batchInput, batchOutput, common, argv);
   for (const auto& [sub, calc] : subs)
     if (sub->parsed()) return runCalculator(*calc, given[calc->name], common, argv);
   std::cerr << app.help();

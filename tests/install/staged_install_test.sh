@@ -50,7 +50,9 @@ shipped_db="$(cksum < "$root/usr/share/quorin/Rudodeza.db")"
 mkdir -p "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 cli() {  # a new user's shell: nothing but HOME, PATH and the runtime folder
+  # (and the sanitizers' options, in a sanitizer build)
   env -i HOME="$work/home" PATH=/usr/bin:/bin XDG_RUNTIME_DIR="$work/runtime" ${XDG:+XDG_DATA_HOME="$XDG"} \
+    ${ASAN_OPTIONS:+ASAN_OPTIONS="$ASAN_OPTIONS"} ${UBSAN_OPTIONS:+UBSAN_OPTIONS="$UBSAN_OPTIONS"} \
     "$root/usr/bin/quorin-cli" "$@"
 }
 user="$work/home/.local/share/quorin"

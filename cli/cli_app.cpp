@@ -2,16 +2,16 @@
 
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 
 #include "cli/batch.h"
 #include "cli/cli_output.h"
+#include "cli/pdf_printer_loader.h"
+#include "install/data_folder.h"
+#include "report/pdf_printer.h"
 #include "settings/settings_store.h"
 
 namespace quorin::cli {
@@ -19,6 +19,8 @@ namespace quorin::cli {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char* kProgramDescription = "quorin-cli: the Quorin 2026 calculators without a window";
 
 std::string programFolder(const char* argv0) {
   std::error_code ec;
@@ -53,6 +55,7 @@ struct Given {
 };
 
 struct Common {
+  std::string programFolder;
   std::string dataDir;
   std::string pdf;
   std::string name;
@@ -79,22 +82,23 @@ std::optional<SettingsRecord> loadSettingsOrReport(const std::string& dataDir) {
   return load.record;
 }
 
-std::unique_ptr<QCoreApplication> startQt(int& argc, char** argv, bool gui) {
-  if (!gui) return std::make_unique<QCoreApplication>(argc, argv);
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  if (!std::getenv("XDG_RUNTIME_DIR")) {
-    fs::path runtime = fs::temp_directory_path() / ("quorin-runtime-" + std::to_string(getuid()));
-    std::error_code ec;
-    fs::create_directories(runtime, ec);
-    fs::permissions(runtime, fs::perms::owner_all, ec);
-    setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
-  }
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 int runCalculator(const Calculator& calc, const Given& given, const Common& common, char** argv) {
   int qtArgc = 1;
-  auto app = startQt(qtArgc, argv, !common.pdf.empty());
+  // Only a print loads the graphical part, and it makes the application
+  // object its layout needs.
+  PdfPrinter* printer = nullptr;
+  std::unique_ptr<QCoreApplication> app;
+  if (!common.pdf.empty()) {
+    PdfPrinterLoad load = loadPdfPrinter(common.programFolder);
+    if (!load.printer) {
+      std::cerr << *load.error << "\n";
+      return kExitFailure;
+    }
+    printer = load.printer;
+    app = printer->startApplication(qtArgc, argv);
+  } else {
+    app = std::make_unique<QCoreApplication>(qtArgc, argv);
+  }
   Inputs inputs = given.inputs();
   if (auto r = checkInputs(calc, inputs)) return reportRefusal(*r, std::cout, std::cerr);
 
@@ -117,8 +121,8 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
     std::cerr << *outcome.failure << "\n";
     return kExitFailure;
   }
-  if (!common.pdf.empty())
-    if (auto e = printToPdf(outcome, common.dataDir, common.pdf)) {
+  if (printer)
+    if (auto e = printToPdf(*printer, outcome, common.dataDir, common.pdf)) {
       std::cerr << *e << "\n";
       return kExitFailure;
     }
@@ -128,7 +132,7 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
 
 int runSettings(const Given& given, const Common& common, char** argv) {
   int qtArgc = 1;
-  auto app = startQt(qtArgc, argv, false);
+  QCoreApplication app(qtArgc, argv);
   Calculator holder;
   holder.usesSettings = true;
   Inputs inputs = given.inputs();
@@ -176,7 +180,7 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
     return kExitUsage;
   }
   int qtArgc = 1;
-  auto app = startQt(qtArgc, argv, false);
+  QCoreApplication app(qtArgc, argv);
   std::ifstream in(input, std::ios::binary);
   if (!in) {
     std::cerr << "The input file " << input << " could not be read\n";
@@ -210,38 +214,55 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
   return status;
 }
 
+constexpr const char* kSettingsDescription = "print the Setup row, or write the given fields into it";
+constexpr const char* kBatchDescription = "one calculation per row of a CSV file";
+
 }  // namespace
 
 int runCli(int argc, char** argv) {
-  CLI::App app{"quorin-cli: the Quorin 2026 calculators without a window", "quorin-cli"};
+  CLI::App app{kProgramDescription, "quorin-cli"};
   app.require_subcommand(1);
   Common common;
   std::map<std::string, Given> given;
   std::vector<std::pair<CLI::App*, const Calculator*>> subs;
 
+  // The command always comes first. A call that names one sets up only that
+  // one with its flags: the few hundred options of all of them, made and
+  // dropped, would cost a call more than its calculation. Anything else
+  // (help, a misspelt name) is offered the whole list.
+  const std::string named = argc > 1 ? argv[1] : "";
+  const bool one = named == "settings" || named == "batch" || findCalculator(named);
   for (const auto& calc : calculators()) {
+    if (one && calc.name != named) continue;
     CLI::App* sub = app.add_subcommand(calc.name, calc.description);
+    subs.emplace_back(sub, &calc);
+    if (calc.name != named) continue;
     Given& g = given[calc.name];
     for (const auto& flag : calc.flags) g.bind(sub, flag);
     if (calc.usesSettings)
       for (const auto& flag : settingsFlags()) g.bind(sub, flag);
     addCommon(sub, common, true);
-    subs.emplace_back(sub, &calc);
   }
 
-  CLI::App* settingsCmd = app.add_subcommand("settings", "print the Setup row, or write the given fields into it");
+  CLI::App* settingsCmd = nullptr;
   Given& settingsGiven = given["settings"];
-  for (const auto& flag : settingsFlags()) settingsGiven.bind(settingsCmd, flag);
-  addCommon(settingsCmd, common, false);
+  if (!one || named == "settings") {
+    settingsCmd = app.add_subcommand("settings", kSettingsDescription);
+    for (const auto& flag : settingsFlags()) settingsGiven.bind(settingsCmd, flag);
+    addCommon(settingsCmd, common, false);
+  }
 
-  CLI::App* batchCmd = app.add_subcommand("batch", "one calculation per row of a CSV file");
+  CLI::App* batchCmd = nullptr;
   std::string batchCalc, batchInput, batchOutput, batchDelimiter = ",";
-  batchCmd->add_option("calculator", batchCalc, "the calculator")->required();
-  batchCmd->add_option("--input", batchInput, "CSV file with a header row of flag names")->required();
-  batchCmd->add_option("--output", batchOutput, "CSV file for the results (default: standard output)");
-  batchCmd->add_option("--delimiter", batchDelimiter, "field delimiter of the input and the output: ',' (default) or ';'")
-      ->check(CLI::IsMember({",", ";"}));
-  addCommon(batchCmd, common, false);
+  if (!one || named == "batch") {
+    batchCmd = app.add_subcommand("batch", kBatchDescription);
+    batchCmd->add_option("calculator", batchCalc, "the calculator")->required();
+    batchCmd->add_option("--input", batchInput, "CSV file with a header row of flag names")->required();
+    batchCmd->add_option("--output", batchOutput, "CSV file for the results (default: standard output)");
+    batchCmd->add_option("--delimiter", batchDelimiter, "field delimiter of the input and the output: ',' (default) or ';'")
+        ->check(CLI::IsMember({",", ";"}));
+    addCommon(batchCmd, common, false);
+  }
 
   try {
     app.parse(argc, argv);
@@ -255,9 +276,18 @@ int runCli(int argc, char** argv) {
     return kExitUsage;
   }
 
-  if (common.dataDir.empty()) common.dataDir = programFolder(argv[0]);
-  if (settingsCmd->parsed()) return runSettings(settingsGiven, common, argv);
-  if (batchCmd->parsed()) return runBatchCommand(batchCalc, batchInput, batchOutput, batchDelimiter, common, argv);
+  common.programFolder = programFolder(argv[0]);
+  if (common.dataDir.empty()) {
+    DataFolder data = chooseDataFolder(common.programFolder, userDirsFromEnvironment());
+    if (data.error) {
+      std::cerr << *data.error << "\n";
+      return kExitFailure;
+    }
+    common.dataDir = data.path;
+  }
+  if (settingsCmd && settingsCmd->parsed()) return runSettings(settingsGiven, common, argv);
+  if (batchCmd && batchCmd->parsed())
+    return runBatchCommand(batchCalc, batchInput, batchOutput, batchDelimiter, common, argv);
   for (const auto& [sub, calc] : subs)
     if (sub->parsed()) return runCalculator(*calc, given[calc->name], common, argv);
   std::cerr << app.help();

@@ -2,10 +2,8 @@
 
 #include <ostream>
 
-#include "report/report_document.h"
+#include "report/pdf_printer.h"
 #include "report/report_store.h"
-
-#include <QTextDocument>
 
 namespace quorin::cli {
 
@@ -32,17 +30,15 @@ int reportRefusal(const Refusal& r, std::ostream& out, std::ostream& err) {
   return kExitRefused;
 }
 
-std::optional<std::string> printToPdf(const Outcome& o, const std::string& dataDir, const std::string& pdfPath) {
+std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& o, const std::string& dataDir,
+                                      const std::string& pdfPath) {
   if (!o.record && !o.rows) return std::string("The window would not print these figures, so no report was made");
   const std::string database = dataDir + "/Rudodeza.db";
   if (o.record)
     if (auto e = writeFeedRecord(database, *o.record)) return e;
   if (o.rows)
     if (auto e = replaceFeedRows(database, *o.rows)) return e;
-  ReportLayout layout = fillReport(dataDir + "/" + o.reportFile, database);
-  if (layout.error) return layout.error;
-  auto document = reportDocument(layout.html);
-  return writeReportPdf(*document, pdfPath);
+  return printer.printPdf(dataDir + "/" + o.reportFile, database, pdfPath);
 }
 
 }  // namespace quorin::cli

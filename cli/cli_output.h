@@ -6,6 +6,10 @@
 
 #include "cli/calculator_command.h"
 
+namespace quorin {
+class PdfPrinter;
+}
+
 namespace quorin::cli {
 
 enum ExitStatus { kExitOk = 0, kExitFailure = 1, kExitRefused = 2, kExitUsage = 64 };
@@ -18,7 +22,9 @@ nlohmann::ordered_json outcomeJson(const std::string& calculator, const Outcome&
 int reportRefusal(const Refusal& refusal, std::ostream& out, std::ostream& err);
 
 // Writes the outcome's feed record and rows into the report database of the
-// folder and lays out its report file as a PDF. Returns the error text.
-std::optional<std::string> printToPdf(const Outcome& outcome, const std::string& dataDir, const std::string& pdfPath);
+// folder and has the printer lay out its report file as a PDF. Returns the
+// error text.
+std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& outcome, const std::string& dataDir,
+                                      const std::string& pdfPath);
 
 }  // namespace quorin::cli

@@ -1,11 +1,25 @@
 # Libraries, programs and the data files delivered beside them.
 
+# The stores stay on Qt Core and Qt SQL, so quorin-cli starts on those alone.
 add_library(quorin_data STATIC ${QUORIN_DATA_SOURCES})
-target_link_libraries(quorin_data PUBLIC quorin_core Qt6::Core Qt6::Gui Qt6::Sql)
-target_include_directories(quorin_data PRIVATE ${KAINJOW_MUSTACHE_INCLUDE_DIR})
+target_link_libraries(quorin_data PUBLIC quorin_core Qt6::Core Qt6::Sql)
+
+# The report layout (Qt Gui): linked by the windows, and by the PDF printer
+# plugin that quorin-cli loads only for --pdf.
+add_library(quorin_report STATIC ${QUORIN_REPORT_SOURCES})
+target_link_libraries(quorin_report PUBLIC quorin_data Qt6::Gui)
+target_include_directories(quorin_report PRIVATE ${KAINJOW_MUSTACHE_INCLUDE_DIR})
+set_target_properties(quorin_report PROPERTIES POSITION_INDEPENDENT_CODE ON)
+
+add_library(quorin_pdf_printer MODULE ${QUORIN_PDF_PRINTER_SOURCES})
+target_link_libraries(quorin_pdf_printer PRIVATE quorin_report)
+set_target_properties(quorin_pdf_printer PROPERTIES
+  PREFIX "${CMAKE_SHARED_MODULE_PREFIX}"
+  CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
+  LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/${QUORIN_INSTALL_PLUGINDIR})
 
 add_library(quorin_gui STATIC ${QUORIN_GUI_SOURCES})
-target_link_libraries(quorin_gui PUBLIC quorin_data Qt6::Widgets Qt6::PrintSupport Qt6::Pdf Qt6::PdfWidgets Qt6::Charts)
+target_link_libraries(quorin_gui PUBLIC quorin_report Qt6::Widgets Qt6::PrintSupport Qt6::Pdf Qt6::PdfWidgets Qt6::Charts)
 
 add_library(quorin_cli_lib STATIC ${QUORIN_CLI_SOURCES})
 target_link_libraries(quorin_cli_lib PUBLIC quorin_data CLI11::CLI11 nlohmann_json::nlohmann_json)
@@ -17,6 +31,7 @@ target_link_libraries(quorin PRIVATE quorin_gui)
 add_executable(quorin-cli cli/main.cpp)
 target_link_libraries(quorin-cli PRIVATE quorin_cli_lib)
 set_target_properties(quorin-cli PROPERTIES AUTOMOC OFF)
+add_dependencies(quorin-cli quorin_pdf_printer)
 
 # Build tools
 add_executable(quorin-mkdb report/make_report_database.cpp)

@@ -26,8 +26,10 @@ std::string describeSqlError(const std::string& path, const QSqlError& error, co
 }
 
 SqlConnection::SqlConnection(const std::string& path, bool mustExist) : path_(path) {
+  // The counter's address tells apart the copies of this code in quorin-cli
+  // and in its PDF printer plugin, which share Qt's list of connections.
   static std::atomic<int> counter{0};
-  name_ = QStringLiteral("quorin-%1").arg(++counter);
+  name_ = QStringLiteral("quorin-%1-%2").arg(reinterpret_cast<quintptr>(&counter), 0, 16).arg(++counter);
   const QString file = QString::fromStdString(path);
   if (mustExist && !QFileInfo(file).isFile()) {
     error_ = "The database " + path + " could not be found";

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project builds, runs and tests with.
+# Installs the Debian packages the project builds, runs, tests and packages
+# with (dpkg-dev and file: the package's dependencies for cpack -G DEB;
+# desktop-file-utils: the staged install test checks the desktop entry).
 # Skips apt entirely when every package is already present.
 set -euo pipefail
 
@@ -9,6 +11,7 @@ PACKAGES=(
   libkainjow-mustache-dev libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth xdotool imagemagick poppler-utils
+  dpkg-dev file binutils desktop-file-utils
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "install/data_folder.h"
 #include "shell/main_window.h"
 #include "widgets/message_sink.h"
 
@@ -18,7 +19,13 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(QStringLiteral("Quorin"));
   QApplication::setApplicationName(QStringLiteral("Quorin2026"));
   quorin::BoxMessageSink messages;
-  quorin::MainWindow window(QCoreApplication::applicationDirPath(), messages);
+  const quorin::DataFolder data =
+      quorin::chooseDataFolder(QCoreApplication::applicationDirPath().toStdString(), quorin::userDirsFromEnvironment());
+  if (data.error) {
+    messages.show(quorin::MessageIcon::Error, QStringLiteral("Quorin 2026"), QString::fromStdString(*data.error));
+    return 1;
+  }
+  quorin::MainWindow window(QString::fromStdString(data.path), messages);
   if (!window.startUp()) return 1;
   return app.exec();
 }

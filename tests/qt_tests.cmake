@@ -13,7 +13,7 @@ foreach(layer data gui cli)
     QUORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
     QUORIN_CLI="$<TARGET_FILE:quorin-cli>")
   if(layer STREQUAL "data")
-    target_link_libraries(${target} PRIVATE quorin_data GTest::gtest)
+    target_link_libraries(${target} PRIVATE quorin_report GTest::gtest)
     target_compile_definitions(${target} PRIVATE QUORIN_TEST_APP=QGuiApplication QUORIN_TEST_APP_HEADER=<QGuiApplication>)
   elseif(layer STREQUAL "gui")
     target_link_libraries(${target} PRIVATE quorin_gui Qt6::Test GTest::gtest)

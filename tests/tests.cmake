@@ -16,6 +16,14 @@ target_compile_definitions(quorin_core_tests PRIVATE QUORIN_SOURCE_DIR="${CMAKE_
   QUORIN_CORE_LIST_FILE="${CMAKE_BINARY_DIR}/core_sources.txt")
 set_target_properties(quorin_core_tests PROPERTIES AUTOMOC OFF)
 gtest_discover_tests(quorin_core_tests DISCOVERY_TIMEOUT 60)
+# Root may write any folder, so the read-only program folder case runs as
+# nobody when the suite runs as root.
+find_program(QUORIN_SETPRIV setpriv)
+if(QUORIN_SETPRIV)
+  add_test(NAME DataFolder.ReadOnlyProgramFolderAsAnOrdinaryUser
+    COMMAND sh -c "if [ \"$(id -u)\" = 0 ]; then exec ${QUORIN_SETPRIV} --reuid=nobody --regid=nogroup --clear-groups \"$@\"; else exec \"$@\"; fi"
+      run $<TARGET_FILE:quorin_core_tests> --gtest_filter=DataFolder.AReadOnlyFolderWithTheFilesSeedsThePerUserFolderFromItself)
+endif()
 
 if(TARGET quorin_gui)
   include(${CMAKE_SOURCE_DIR}/tests/qt_tests.cmake)
@@ -23,4 +31,18 @@ if(TARGET quorin_gui)
   add_executable(quorin-screenshots ${CMAKE_SOURCE_DIR}/tests/tools/screenshots.cpp)
   target_link_libraries(quorin-screenshots PRIVATE quorin_gui Qt6::Test)
   set_target_properties(quorin-screenshots PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
+endif()
+
+# The install as the package lays it out, run by a new user: through
+# cmake --install, and through the .deb itself.
+if(TARGET quorin_gui)
+  add_test(NAME StagedInstall.CliWorksForANewUser
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/install/staged_install_test.sh install ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR})
+  set_tests_properties(StagedInstall.CliWorksForANewUser PROPERTIES TIMEOUT 120)
+  find_program(QUORIN_DPKG_DEB dpkg-deb)
+  if(QUORIN_DPKG_DEB)
+    add_test(NAME StagedInstall.DebianPackageWorksForANewUser
+      COMMAND ${CMAKE_SOURCE_DIR}/tests/install/staged_install_test.sh package ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR})
+    set_tests_properties(StagedInstall.DebianPackageWorksForANewUser PROPERTIES TIMEOUT 120)
+  endif()
 endif()

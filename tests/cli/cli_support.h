@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -14,6 +15,19 @@ struct CliRun {
   std::string err;
   nlohmann::json json() const { return nlohmann::json::parse(out); }
 };
+
+// Runs a copy of quorin-cli, or the program with extra environment.
+inline CliRun runProgram(const QString& program, const QStringList& args, const QProcessEnvironment& env,
+                         const QByteArray& input = {}) {
+  QProcess p;
+  p.setProcessEnvironment(env);
+  p.start(program, args);
+  p.waitForStarted();
+  if (!input.isEmpty()) p.write(input);
+  p.closeWriteChannel();
+  p.waitForFinished(60000);
+  return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};
+}
 
 inline CliRun runCli(const QStringList& args, const QByteArray& input = {}) {
   QProcess p;

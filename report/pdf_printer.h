@@ -1,0 +1,33 @@
+// The PDF printer of quorin-cli: the report layout (Mustache fill,
+// QTextDocument, PDF writer) and the graphical Qt libraries under it live in
+// a plugin of their own, which the command line loads only when a PDF is
+// asked for. Every other call then starts on Qt Core and Qt SQL alone.
+#pragma once
+
+#include <QtPlugin>
+#include <memory>
+#include <optional>
+#include <string>
+
+class QCoreApplication;
+
+namespace quorin {
+
+class PdfPrinter {
+ public:
+  virtual ~PdfPrinter() = default;
+
+  // The application object the layout needs: a QGuiApplication, on the
+  // offscreen platform when no other is asked for.
+  virtual std::unique_ptr<QCoreApplication> startApplication(int& argc, char** argv) = 0;
+
+  // Lays out the report file from its tables in the report database and
+  // saves it as a PDF file. Returns the error text.
+  virtual std::optional<std::string> printPdf(const std::string& reportFile, const std::string& databasePath,
+                                              const std::string& pdfPath) = 0;
+};
+
+}  // namespace quorin
+
+#define QuorinPdfPrinter_iid "za.co.quorinpayroll.Quorin2026.PdfPrinter/1"
+Q_DECLARE_INTERFACE(quorin::PdfPrinter, QuorinPdfPrinter_iid)

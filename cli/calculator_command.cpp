@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "shell/day_number.h"
+#include "common/day_number.h"
 
 namespace quorin::cli {
 

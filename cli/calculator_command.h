@@ -18,7 +18,7 @@
 #include "report/feed_record.h"
 #include "settings/settings_record.h"
 #include "shell/session_state.h"
-#include "widgets/field_limits.h"
+#include "common/field_limits.h"
 
 namespace quorin::cli {
 

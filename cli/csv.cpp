@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "shell/money.h"
+#include "common/money.h"
 
 namespace quorin::cli {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-#include "shell/day_number.h"
+#include "common/day_number.h"
 #include "vehicle/vehicle_fields.h"
 
 namespace quorin::cli {

@@ -6,7 +6,7 @@
 #include <variant>
 
 #include "vehicle/vehicle_register.h"
-#include "widgets/field_limits.h"
+#include "common/field_limits.h"
 
 namespace quorin::cli {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "finance/annuity.h"
-#include "shell/money.h"
+#include "common/money.h"
 
 namespace quorin {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "finance/spin.h"
-#include "shell/day_number.h"
-#include "widgets/field_limits.h"
+#include "common/day_number.h"
+#include "common/field_limits.h"
 
 namespace quorin {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "finance/loans.h"
-#include "widgets/field_limits.h"
+#include "common/field_limits.h"
 
 namespace quorin {
 

@@ -9,7 +9,7 @@
 #include "finance/inflation.h"
 #include "finance/loan_comparison.h"
 #include "finance/loans.h"
-#include "shell/day_number.h"
+#include "common/day_number.h"
 
 namespace quorin {
 

@@ -1,7 +1,7 @@
 #include "finance/loan_comparison.h"
 
 #include "finance/annuity.h"
-#include "shell/money.h"
+#include "common/money.h"
 
 namespace quorin {
 

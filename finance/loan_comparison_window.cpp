@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "shell/session_state.h"
-#include "shell/twips.h"
+#include "common/twips.h"
 
 namespace quorin {
 

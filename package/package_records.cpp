@@ -1,6 +1,6 @@
 #include "package/package_records.h"
 
-#include "shell/money.h"
+#include "common/money.h"
 
 namespace quorin {
 

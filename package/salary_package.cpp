@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "package/net_to_gross.h"
-#include "shell/money.h"
+#include "common/money.h"
 #include "tax/tax_scale.h"
 
 namespace quorin {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "settings/settings_record.h"
-#include "widgets/field_limits.h"
+#include "common/field_limits.h"
 
 namespace quorin {
 

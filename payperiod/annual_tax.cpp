@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "payperiod/payperiod_checks.h"
-#include "shell/money.h"
+#include "common/money.h"
 #include "tax/tax_scale.h"
 
 namespace quorin {

@@ -10,8 +10,8 @@
 
 #include "payperiod/period_tax.h"
 #include "settings/settings_record.h"
-#include "shell/day_number.h"
-#include "widgets/field_limits.h"
+#include "common/day_number.h"
+#include "common/field_limits.h"
 
 namespace quorin {
 

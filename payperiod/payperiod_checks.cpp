@@ -1,7 +1,7 @@
 #include "payperiod/payperiod_checks.h"
 
 #include "payperiod/payperiod_fields.h"
-#include "shell/day_number.h"
+#include "common/day_number.h"
 
 namespace quorin {
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "payperiod/period_tax.h"
-#include "widgets/field_limits.h"
+#include "common/field_limits.h"
 
 namespace quorin {
 

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "payperiod/period_tax.h"
-#include "shell/day_number.h"
-#include "widgets/field_limits.h"
+#include "common/day_number.h"
+#include "common/field_limits.h"
 
 namespace quorin {
 

@@ -1,7 +1,7 @@
 #include "payperiod/payperiod_records.h"
 
-#include "shell/day_number.h"
-#include "shell/money.h"
+#include "common/day_number.h"
+#include "common/money.h"
 
 namespace quorin {
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "settings/settings_record.h"
-#include "shell/day_number.h"
-#include "widgets/field_limits.h"
+#include "common/day_number.h"
+#include "common/field_limits.h"
 
 namespace quorin {
 

@@ -13,8 +13,8 @@
 #include <kainjow/mustache.hpp>
 
 #include "report/sql_connection.h"
-#include "shell/day_number.h"
-#include "shell/money.h"
+#include "common/day_number.h"
+#include "common/money.h"
 
 namespace quorin {
 

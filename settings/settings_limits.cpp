@@ -3,7 +3,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "shell/money.h"
+#include "common/money.h"
 
 namespace quorin {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "settings/settings_record.h"
-#include "widgets/field_limits.h"
+#include "common/field_limits.h"
 
 namespace quorin {
 

@@ -1,7 +1,7 @@
 // The size of the help viewer's document view, in twips.
 #pragma once
 
-#include "shell/twips.h"
+#include "common/twips.h"
 
 namespace quorin {
 

@@ -24,7 +24,7 @@
 #include "widgets/busy_cursor.h"
 #include "shell/disclaimer_window.h"
 #include "shell/help_window.h"
-#include "shell/twips.h"
+#include "common/twips.h"
 #include "shell/version.h"
 
 namespace quorin {

@@ -1,10 +1,7 @@
 list(APPEND QUORIN_CORE_SOURCES
-  shell/money.cpp
-  shell/day_number.cpp
   shell/session_state.cpp
   shell/version.cpp
   shell/help_view_size.cpp
-  shell/twips.cpp
 )
 # Windows of the shell: main window, start-up, auxiliary windows
 list(APPEND QUORIN_GUI_SOURCES

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "shell/money.h"
+#include "common/money.h"
 #include "vehicle/vehicle_cost_scale.h"
 
 namespace quorin {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/day_number.h"
+#include "common/day_number.h"
 
 namespace quorin {
 

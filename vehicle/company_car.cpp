@@ -1,6 +1,6 @@
 #include "vehicle/company_car.h"
 
-#include "shell/money.h"
+#include "common/money.h"
 #include "vehicle/vehicle_cost_scale.h"
 
 namespace quorin {

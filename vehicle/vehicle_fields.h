@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "vehicle/vehicle_register.h"
-#include "widgets/field_limits.h"
+#include "common/field_limits.h"
 
 namespace quorin {
 

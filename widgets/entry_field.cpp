@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "shell/day_number.h"
-#include "shell/money.h"
+#include "common/day_number.h"
+#include "common/money.h"
 
 namespace quorin {
 

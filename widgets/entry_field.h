@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <optional>
 
-#include "widgets/field_limits.h"
+#include "common/field_limits.h"
 
 namespace quorin {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "settings/settings_record.h"
-#include "widgets/field_limits.h"
+#include "common/field_limits.h"
 
 class QPushButton;
 class QRadioButton;

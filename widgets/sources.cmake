@@ -1,6 +1,3 @@
-list(APPEND QUORIN_CORE_SOURCES
-  widgets/field_limits.cpp
-)
 # The field kit and the calculator window base
 list(APPEND QUORIN_GUI_SOURCES
   widgets/message_sink.cpp

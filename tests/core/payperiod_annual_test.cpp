@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "payperiod/annual_tax.h"
-#include "shell/day_number.h"
+#include "common/day_number.h"
 #include "dates.h"
 #include "tax/tax_scale.h"
 

@@ -7,7 +7,7 @@
 
 #include "payperiod/payperiod_checks.h"
 #include "payperiod/payperiod_fields.h"
-#include "shell/day_number.h"
+#include "common/day_number.h"
 #include "dates.h"
 
 using namespace quorin;

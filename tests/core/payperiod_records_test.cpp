@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "payperiod/payperiod_records.h"
-#include "shell/day_number.h"
+#include "common/day_number.h"
 
 using namespace quorin;
 

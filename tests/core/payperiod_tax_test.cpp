@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "payperiod/period_tax.h"
-#include "shell/day_number.h"
+#include "common/day_number.h"
 #include "dates.h"
 
 using namespace quorin;

@@ -6,9 +6,9 @@
 #include <random>
 #include <string>
 
-#include "shell/day_number.h"
-#include "shell/money.h"
-#include "widgets/field_limits.h"
+#include "common/day_number.h"
+#include "common/money.h"
+#include "common/field_limits.h"
 
 using namespace quorin;
 

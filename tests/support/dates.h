@@ -1,7 +1,7 @@
 // Day numbers for tests, written the way a clerk reads a date: day, month, year.
 #pragma once
 
-#include "shell/day_number.h"
+#include "common/day_number.h"
 
 namespace quorin::test {
 

@@ -1,4 +1,4 @@
-#include "shell/money.h"
+#include "common/money.h"
 
 #include <charconv>
 #include <cmath>

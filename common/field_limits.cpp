@@ -1,11 +1,11 @@
-#include "widgets/field_limits.h"
+#include "common/field_limits.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 
-#include "shell/day_number.h"
-#include "shell/money.h"
+#include "common/day_number.h"
+#include "common/money.h"
 
 namespace quorin {
 

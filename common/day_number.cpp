@@ -1,4 +1,4 @@
-#include "shell/day_number.h"
+#include "common/day_number.h"
 
 #include <charconv>
 #include <chrono>

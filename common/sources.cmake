@@ -1,0 +1,8 @@
+# Plain helpers every calculation uses: money rounding and formats, day
+# numbers, twips, field limits. No Qt.
+list(APPEND QUORIN_CORE_SOURCES
+  common/money.cpp
+  common/day_number.cpp
+  common/twips.cpp
+  common/field_limits.cpp
+)

@@ -30,6 +30,7 @@ bool knownColumn(const Calculator& calc, const std::string& name) {
   if (calc.usesSettings)
     for (const auto& f : settingsFlags())
       if (f.name == name) return true;
+  if (calc.usesTaxYear && name == "tax-year") return true;
   return name == "name" || name == "language";
 }
 
@@ -37,8 +38,10 @@ bool knownColumn(const Calculator& calc, const std::string& name) {
 // row may change, reused so that a row costs no fresh copy of its strings.
 Outcome runRow(const Calculator& calc, Inputs& inputs, const SessionState& session, SessionState& rowSession,
                const SettingsRecord& settings) {
-  if (auto r = checkInputs(calc, inputs)) return Outcome{r};
   rowSession = session;
+  if (calc.usesTaxYear)
+    if (auto r = chooseTaxYear(inputs.text("tax-year"), rowSession)) return Outcome{r};
+  if (auto r = checkInputs(calc, inputs)) return Outcome{r};
   Context ctx{rowSession, settings, inputs.text("name"), inputs.text("language") == "af" ? 1 : 0, true};
   if (calc.usesSettings) {
     applySettingsFlags(inputs, ctx.settings);

@@ -54,6 +54,7 @@ struct Given {
 
 struct Common {
   std::string dataDir;
+  std::string taxYear;
   std::string pdf;
   std::string name;
   std::string language = "en";
@@ -95,12 +96,15 @@ std::unique_ptr<QCoreApplication> startQt(int& argc, char** argv, bool gui) {
 int runCalculator(const Calculator& calc, const Given& given, const Common& common, char** argv) {
   int qtArgc = 1;
   auto app = startQt(qtArgc, argv, !common.pdf.empty());
-  Inputs inputs = given.inputs();
-  if (auto r = checkInputs(calc, inputs)) return reportRefusal(*r, std::cout, std::cerr);
-
   SessionState session;
   session.setProgramFolder(common.dataDir);
   session.reset();
+  // An unknown tax year is refused before anything else.
+  if (calc.usesTaxYear)
+    if (auto r = chooseTaxYear(common.taxYear, session)) return reportRefusal(*r, std::cout, std::cerr);
+  Inputs inputs = given.inputs();
+  if (auto r = checkInputs(calc, inputs)) return reportRefusal(*r, std::cout, std::cerr);
+
   Context ctx{session, SettingsRecord{}, common.name, common.language == "af" ? 1 : 0};
   if (calc.usesSettings) {
     auto stored = loadSettingsOrReport(common.dataDir);
@@ -191,6 +195,7 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
   SessionState session;
   session.setProgramFolder(common.dataDir);
   session.reset();
+  if (calc->usesTaxYear) session.loadTaxYears();
   if (output.empty()) return runBatch(*calc, in, std::cout, std::cerr, session, settings);
   std::ofstream out(output, std::ios::binary);
   if (!out) {
@@ -222,6 +227,8 @@ int runCli(int argc, char** argv) {
     if (calc.usesSettings)
       for (const auto& flag : settingsFlags()) g.bind(sub, flag);
     addCommon(sub, common, true);
+    if (calc.usesTaxYear)
+      sub->add_option("--tax-year", common.taxYear, "the tax year, named by the year it ends in (default 2026)");
     subs.emplace_back(sub, &calc);
   }
 

@@ -17,7 +17,7 @@ namespace {
 constexpr std::size_t kProgressEvery = 100000;
 
 bool knownColumn(const Calculator& calc, const std::string& name) {
-  return findFlag(calc, name) || name == "name" || name == "language";
+  return findFlag(calc, name) || name == "name" || name == "language" || (calc.usesTaxYear && name == "tax-year");
 }
 
 // What stays the same from row to row of one file: the columns resolved to
@@ -40,10 +40,13 @@ class RowRunner {
     for (std::size_t i = 0; i < row.size(); ++i)
       if (!row[i].empty()) inputs_.give(i, row[i]);
     cells.clear();
-    if (auto r = checks_.run(inputs_)) return Outcome{r};
     // Each row starts from the same session; the copy reuses the scratch
     // session's strings.
     if (calc_.usesSession) rowSession_ = session_;
+    // A year that is not offered is refused before anything else.
+    if (calc_.usesTaxYear)
+      if (auto r = chooseTaxYear(inputs_.text("tax-year"), rowSession_)) return Outcome{r};
+    if (auto r = checks_.run(inputs_)) return Outcome{r};
     Context ctx{rowSession_, settings_, inputs_.text("name"), inputs_.text("language") == "af" ? 1 : 0, true, &cells};
     if (calc_.usesSettings) {
       if (checks_.givesSettings(inputs_)) {

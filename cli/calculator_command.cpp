@@ -229,4 +229,23 @@ const Calculator* findCalculator(const std::string& name) {
   return nullptr;
 }
 
+std::optional<Refusal> readDate(const Inputs& in, const std::string& flag, const std::string& field, int earliest,
+                                int latest, const std::function<FieldLimit()>& limit, int& day) {
+  if (!in.has(flag)) return std::nullopt;
+  const std::string text = in.text(flag);
+  if (auto parsed = parseDay(text); parsed && *parsed >= earliest && *parsed <= latest) {
+    day = *parsed;
+    return std::nullopt;
+  }
+  double unused = 0;
+  return checkText(field, limit(), text, unused);
+}
+
+std::optional<Refusal> chooseTaxYear(const std::string& text, SessionState& session) {
+  if (!session.taxYears) session.loadTaxYears();
+  const std::optional<int> year = text.empty() ? std::optional<int>(tax::kDefaultTaxYear) : tax::ParseTaxYear(text);
+  if (year && session.chooseTaxYear(*year)) return std::nullopt;
+  return tax::UnknownTaxYear(*session.taxYears);
+}
+
 }  // namespace quorin::cli

@@ -116,6 +116,8 @@ struct Context {
   int language = 0;         // --language: 0 English, 1 Afrikaans
   bool windowOnly = false;  // batch: only the window figures are used
   WindowCells* cells = nullptr;  // batch: the window figures go here, not to the JSON object
+
+  const tax::TaxYear& year() const { return session.taxYear(); }
 };
 
 // Puts a window figure where this call wants it: the batch row's cells or
@@ -150,8 +152,19 @@ struct Calculator {
   bool usesSettings = false;  // reads the Setup row; accepts the settings flags
   bool usesSession = true;    // reads or changes the session (batch gives each row a fresh copy)
   bool batch = true;          // offered by "batch"
+  bool usesTaxYear = false;   // works in a tax year: accepts --tax-year
   std::function<Outcome(const Inputs&, Context&)> run;
 };
+
+// A date flag whose limit depends on the tax year or on another date,
+// checked in the run: nothing when it is not given; the limit (and its
+// message) is only built for a date outside earliest to latest.
+std::optional<Refusal> readDate(const Inputs& in, const std::string& flag, const std::string& field, int earliest,
+                                int latest, const std::function<FieldLimit()>& limit, int& day);
+
+// The --tax-year of a call or the tax-year column of a batch row: chooses
+// the year in the session, or refuses a year that is not offered.
+std::optional<Refusal> chooseTaxYear(const std::string& text, SessionState& session);
 
 // Checks every given value against its flag; fills the numbers.
 std::optional<Refusal> checkInputs(const Calculator& calc, Inputs& inputs);

@@ -57,6 +57,7 @@ struct Given {
 struct Common {
   std::string programFolder;
   std::string dataDir;
+  std::string taxYear;
   std::string pdf;
   std::string name;
   std::string language = "en";
@@ -99,12 +100,15 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
   } else {
     app = std::make_unique<QCoreApplication>(qtArgc, argv);
   }
-  Inputs inputs = given.inputs();
-  if (auto r = checkInputs(calc, inputs)) return reportRefusal(*r, std::cout, std::cerr);
-
   SessionState session;
   session.setProgramFolder(common.dataDir);
   session.reset();
+  // An unknown tax year is refused before anything else.
+  if (calc.usesTaxYear)
+    if (auto r = chooseTaxYear(common.taxYear, session)) return reportRefusal(*r, std::cout, std::cerr);
+  Inputs inputs = given.inputs();
+  if (auto r = checkInputs(calc, inputs)) return reportRefusal(*r, std::cout, std::cerr);
+
   Context ctx{session, SettingsRecord{}, common.name, common.language == "af" ? 1 : 0};
   if (calc.usesSettings) {
     auto stored = loadSettingsOrReport(common.dataDir);
@@ -195,6 +199,7 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
   SessionState session;
   session.setProgramFolder(common.dataDir);
   session.reset();
+  if (calc->usesTaxYear) session.loadTaxYears();
   BatchOptions options;
   options.delimiter = delimiter.front();
   // Rows counted on a terminal, unless the results themselves scroll by there.
@@ -242,6 +247,8 @@ int runCli(int argc, char** argv) {
     if (calc.usesSettings)
       for (const auto& flag : settingsFlags()) g.bind(sub, flag);
     addCommon(sub, common, true);
+    if (calc.usesTaxYear)
+      sub->add_option("--tax-year", common.taxYear, "the tax year, named by the year it ends in (default 2026)");
   }
 
   CLI::App* settingsCmd = nullptr;

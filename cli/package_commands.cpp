@@ -70,6 +70,7 @@ Calculator packageCalculator(PackageKind kind, const char* name, const char* des
   c.description = description;
   c.usesSettings = true;
   c.usesSession = false;
+  c.usesTaxYear = true;
   c.flags = {
       flag("age", kPkgAge, "taxpayer's age in whole years"),
       quorin ? flag("net-required", kPkgAmount, "take-home pay required")
@@ -97,13 +98,13 @@ Calculator packageCalculator(PackageKind kind, const char* name, const char* des
     // The net-to-gross windows reset fund percentages summing above 27.5.
     if (isNetToGross(kind)) ResetExcessRFundPercentages(ctx.settings);
     PackageResult r;
-    if ((out.refusal = CalculatePackage(kind, p, ctx.settings, r))) return out;
+    if ((out.refusal = CalculatePackage(kind, p, ctx.settings, r, ctx.year()))) return out;
 
     putWindowFigures(out, ctx, PackageWindowFigures(p, r));
     if (ctx.windowOnly) return out;
 
     for (const PackageFigure& f : PackageDetailFigures(kind, r)) out.detail.emplace(f.name, f.value);
-    const RAExplanation ra = ExplainRA(kind, p, r, ctx.settings);
+    const RAExplanation ra = ExplainRA(kind, p, r, ctx.settings, ctx.year());
     out.detail["Warning"] = r.Warning;
     out.detail["PrintEnabled"] = r.printEnabled();
     out.detail["OnceOffNote"] = r.OnceOffNote;

@@ -53,18 +53,19 @@ void readPayItems(const Inputs& in, Input& p) {
   p.employeeMedAid = in.number("employee-medical");
 }
 
-// Reads a date given as text against the end date field's limit of the
-// moment: from earliest to 28/02/2026, the message quoting the start date.
-// The limit (and its message) is only built for a date it refuses.
-std::optional<Refusal> readEndDate(const Inputs& in, const char* field, int startDate, int earliest, int& day) {
-  if (!in.has("end")) return std::nullopt;
-  const std::string text = in.text("end");
-  if (auto parsed = parseDay(text); parsed && *parsed >= earliest && *parsed <= kTaxYearEnd) {
-    day = *parsed;
-    return std::nullopt;
-  }
-  double unused = 0;
-  return checkText(field, EndDateLimit(startDate, earliest), text, unused);
+// The start date against the start date field's limit: the year's first
+// day to latest.
+std::optional<Refusal> readStartDate(const Inputs& in, const char* field, const tax::TaxYear& year, int latest,
+                                     int& day) {
+  return readDate(in, "start", field, year.firstDay, latest, [&] { return StartDateLimit(latest, year); }, day);
+}
+
+// The end date against the end date field's limit of the moment: from
+// earliest to the year's last day, the message quoting the start date.
+std::optional<Refusal> readEndDate(const Inputs& in, const char* field, int startDate, int earliest,
+                                   const tax::TaxYear& year, int& day) {
+  return readDate(in, "end", field, earliest, year.lastDay, [&] { return EndDateLimit(startDate, earliest, year); },
+                  day);
 }
 
 void putFigures(nlohmann::ordered_json& into, const std::vector<NamedFigure>& figures) {
@@ -82,11 +83,12 @@ Calculator periodCalculator(PeriodKind kind, const char* name, const char* descr
   c.description = description;
   c.usesSettings = true;
   c.usesSession = false;
+  c.usesTaxYear = true;
   c.flags = payFlags(f, limits, false);
   c.flags.push_back(amountFlag("beneficiaries", f.beneficiaries, limits.at(f.beneficiaries),
                                "medical aid fund beneficiaries"));
   if (f.startDate) {
-    c.flags.push_back(amountFlag("start", f.startDate, limits.at(f.startDate), "first day worked, dd/mm/yyyy"));
+    c.flags.push_back(amountFlag("start", f.startDate, kCheckedInRun, "first day worked, dd/mm/yyyy"));
     c.flags.push_back(amountFlag("end", f.endDate, kCheckedInRun, "last day worked, dd/mm/yyyy (same month)"));
   }
   if (f.normalDays) {
@@ -95,20 +97,21 @@ Calculator periodCalculator(PeriodKind kind, const char* name, const char* descr
   }
   c.run = [kind](const Inputs& in, Context& ctx) {
     const PeriodFieldNames& f = PeriodFields(kind);
-    PeriodPayInput p = DefaultPeriodPayInput(kind);
+    const tax::TaxYear& year = ctx.year();
+    PeriodPayInput p = DefaultPeriodPayInput(kind, year);
     readPayItems(in, p);
     p.beneficiaries = in.whole("beneficiaries");
     Outcome out;
     if (f.startDate) {
-      p.startDate = in.date("start", p.startDate);
-      if ((out.refusal = readEndDate(in, f.endDate, p.startDate, kTaxYearStart, p.endDate))) return out;
+      if ((out.refusal = readStartDate(in, f.startDate, year, year.lastDay, p.startDate))) return out;
+      if ((out.refusal = readEndDate(in, f.endDate, p.startDate, year.firstDay, year, p.endDate))) return out;
     }
     if (f.normalDays) {
       p.normalDays = in.whole("normal-days", p.normalDays);
       p.daysWorked = in.whole("days-worked", p.daysWorked);
     }
     PeriodTaxResult r;
-    if ((out.refusal = CalculatePeriod(kind, p, ctx.settings, r))) return out;
+    if ((out.refusal = CalculatePeriod(kind, p, ctx.settings, r, year))) return out;
     putWindowFigures(out, ctx, PeriodWindowFigures(kind, r));
     if (ctx.windowOnly) return out;
     putFigures(out.detail, PeriodDetailFigures(kind, r));
@@ -151,27 +154,30 @@ Calculator annualCalculator() {
   c.description = "Employees' tax for a tax year or part of it, with the medical credit month by month";
   c.usesSettings = true;
   c.usesSession = false;
+  c.usesTaxYear = true;
   c.flags = payFlags(f, limits, true);
   c.flags.push_back(amountFlag("beneficiaries", f.monthBeneficiaries, kCheckedInRun,
                                "twelve comma-separated beneficiary counts, March first"));
   c.flags.push_back(switchFlag("duplicate-march", "cmdDuplicate", "copy March's count into the other months"));
   c.flags.push_back(amountFlag("med-aid-deduction", f.medAidDeduction, limits.at(f.medAidDeduction),
                                "medical aid contribution deduction (printed only)"));
-  c.flags.push_back(amountFlag("start", f.startDate, StartDateLimit(), "first day of the period, dd/mm/yyyy"));
+  c.flags.push_back(amountFlag("start", f.startDate, kCheckedInRun, "first day of the period, dd/mm/yyyy"));
   c.flags.push_back(amountFlag("end", f.endDate, kCheckedInRun, "last day of the period, dd/mm/yyyy"));
   const FieldLimit monthLimit = limits.at(f.monthBeneficiaries);
   c.run = [monthLimit](const Inputs& in, Context& ctx) {
     const AnnualFieldNames& f = kAnnualFields;
+    const tax::TaxYear& year = ctx.year();
     AnnualPayInput p;
+    p.setYear(year);
     readPayItems(in, p);
     p.medAidDeduction = in.number("med-aid-deduction");
     Outcome out;
     if ((out.refusal = readMonthCounts(in, monthLimit, p.monthBeneficiaries))) return out;
     if (in.has("duplicate-march")) DuplicateMarch(p.monthBeneficiaries);
-    p.startDate = in.date("start", p.startDate);
-    if ((out.refusal = readEndDate(in, f.endDate, p.startDate, p.startDate, p.endDate))) return out;
+    if ((out.refusal = readStartDate(in, f.startDate, year, year.lastDay, p.startDate))) return out;
+    if ((out.refusal = readEndDate(in, f.endDate, p.startDate, p.startDate, year, p.endDate))) return out;
     AnnualTaxResult r;
-    if ((out.refusal = CalculateAnnual(p, ctx.settings, r))) return out;
+    if ((out.refusal = CalculateAnnual(p, ctx.settings, r, year))) return out;
     putWindowFigures(out, ctx, AnnualWindowFigures(r));
     putWindowList(out, ctx, "numAnnCalcBens", r.monthBeneficiaries.data(), r.monthBeneficiaries.size());
     if (ctx.windowOnly) return out;

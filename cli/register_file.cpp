@@ -67,7 +67,7 @@ std::optional<Refusal> readKey(const RegisterKey& k, const json& v, int vehicle,
 
 }  // namespace
 
-std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& text) {
+std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& text, const tax::TaxYear& year) {
   json doc = json::parse(text, nullptr, false);
   if (doc.is_discarded())
     return Refusal{"Incorrect Value", "The register file is not valid JSON", "register"};
@@ -84,6 +84,8 @@ std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& te
     if (!entry.is_object())
       return Refusal{"Incorrect Value", "Vehicle " + std::to_string(vehicle) + " is not an object", "register"};
     CompanyCarRecord car;
+    car.CCStartDate = year.firstDay;
+    car.CCEndDate = year.lastDay;
     for (const auto& [key, value] : entry.items()) {
       const RegisterKey* k = nullptr;
       for (const RegisterKey& candidate : keys)
@@ -93,7 +95,7 @@ std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& te
                        "Vehicle " + std::to_string(vehicle) + ", " + key + ": unknown key", "register"};
       if (auto r = readKey(*k, value, vehicle, car)) return *r;
     }
-    if (auto r = checkVehicleDates("dtCCStartDate", car.CCStartDate, "dtCCEndDate", car.CCEndDate))
+    if (auto r = checkVehicleDates("dtCCStartDate", car.CCStartDate, "dtCCEndDate", car.CCEndDate, year))
       return named(*r, vehicle, r->field == "dtCCStartDate" ? "CCStartDate" : "CCEndDate");
     reg.vehicles().push_back(std::move(car));
   }

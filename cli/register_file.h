@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "tax/tax_year.h"
 #include "vehicle/vehicle_register.h"
 #include "common/field_limits.h"
 
@@ -14,7 +15,9 @@ namespace quorin::cli {
 // a file that is not a JSON array of objects, an unknown key, a value of the
 // wrong kind, a fraction where a whole number belongs, a value outside its
 // field's limits or a date the window would refuse. The message names the
-// vehicle and the key.
-std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& text);
+// vehicle and the key. A vehicle without dates has the whole of the year;
+// its dates must lie in the year.
+std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& text,
+                                                           const tax::TaxYear& year = tax::TaxYear2026());
 
 }  // namespace quorin::cli

@@ -13,12 +13,13 @@ void addTaxCalculators(std::vector<Calculator>& list) {
                  "annual taxable income"),
       amountFlag("age", "sidbEdit1_1", FieldLimit{FieldKind::Whole, 0, 32767, 0}, "age in whole years"),
   };
+  c.usesTaxYear = true;
   c.run = [](const Inputs& in, Context& ctx) {
     RuravUvoState& s = ctx.session.ruravuvo;
     s.TaxableIncome = in.number("income");
     s.Age = in.whole("age");
     s.PrintedIncome = s.TaxableIncome;  // Calculate copies the income for the printout
-    NEWCALC(s);
+    NEWCALC(s, ctx.year());
     Outcome out;
     RuravUvoFields fields = ruravUvoFields(s);
     putWindowList(out, ctx, "sidbEdit1", fields.values, std::size(fields.values));

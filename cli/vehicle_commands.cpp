@@ -37,12 +37,14 @@ Calculator carAllowance() {
       carFlag("other", "silgEdit9", "other expenses"),
       carFlag("wear-and-tear", "silgEdit10", "wear and tear"),
       carFlag("lease", "silgEdit11", "lease payments"),
-      amountFlag("start", "dtCarAlStartDate", vehicleStartDateLimit(kTaxYearEnd), "start date dd/mm/yyyy"),
+      amountFlag("start", "dtCarAlStartDate", kCheckedInRun, "start date dd/mm/yyyy"),
       amountFlag("end", "dtCarAlEndDate", kCheckedInRun, "end date dd/mm/yyyy"),
       switchFlag("no-fuel", "Check1", "clear \"Include Fuel Costs\""),
       switchFlag("no-maintenance", "Check2", "clear \"Include Maintenance Costs\""),
   };
+  c.usesTaxYear = true;
   c.run = [](const Inputs& in, Context& ctx) {
+    const tax::TaxYear& year = ctx.year();
     TravelAllowanceInput& t = ctx.session.vehicles.carAllowance;
     t.car = in.text("car");
     t.RecordsKept = in.text("records-kept", "no") == "yes" ? 1 : 0;
@@ -59,19 +61,20 @@ Calculator carAllowance() {
     t.lease = in.number("lease");
     t.includeFuel = in.has("no-fuel") ? 0 : 1;
     t.includeMaintenance = in.has("no-maintenance") ? 0 : 1;
-    t.startDate = in.date("start", kTaxYearStart);
     Outcome out;
-    if (in.has("end")) {
-      double day = 0;
-      if ((out.refusal = checkText("dtCarAlEndDate", vehicleEndDateLimit(t.startDate), in.text("end"), day)))
-        return out;
-      t.endDate = static_cast<std::int32_t>(day);
-    } else {
-      t.endDate = kTaxYearEnd;
-    }
+    int start = year.firstDay;
+    int end = year.lastDay;
+    if ((out.refusal = readDate(in, "start", "dtCarAlStartDate", year.firstDay, year.lastDay,
+                                [&] { return vehicleStartDateLimit(year.lastDay, year); }, start)))
+      return out;
+    if ((out.refusal = readDate(in, "end", "dtCarAlEndDate", start, year.lastDay,
+                                [&] { return vehicleEndDateLimit(start, year); }, end)))
+      return out;
+    t.startDate = start;
+    t.endDate = end;
     if ((out.refusal = checkSinglePayment("silgEdit11", t.lease, t.wearAndTear))) return out;
 
-    const CarAllowanceResult r = CarAllowanceCalc(t);
+    const CarAllowanceResult r = CarAllowanceCalc(t, year);
     for (const VehicleFigure& f : carAllowanceWindowFigures(r)) putWindow(out, ctx, f.field, f.value);
     if (ctx.windowOnly) return out;
     const DistanceSplit& s = r.split();
@@ -132,8 +135,10 @@ Calculator companyCar() {
       amountFlag("current", "current", FieldLimit{FieldKind::Whole, 1, CompanyCarRegister::kMaxVehicles, 0},
                  "the vehicle on screen (default 1)"),
   };
+  c.usesTaxYear = true;
   c.run = [](const Inputs& in, Context& ctx) {
     Outcome out;
+    const tax::TaxYear& year = ctx.year();
     CompanyCarRegister& reg = ctx.session.vehicles.companyCars;
     if (in.has("register")) {
       const std::string path = in.text("register");
@@ -144,7 +149,7 @@ Calculator companyCar() {
       }
       std::ostringstream text;
       text << file.rdbuf();
-      auto read = readRegisterJson(text.str());
+      auto read = readRegisterJson(text.str(), year);
       if (auto* r = std::get_if<Refusal>(&read)) {
         out.refusal = *r;
         return out;
@@ -159,7 +164,7 @@ Calculator companyCar() {
                             "current"};
       return out;
     }
-    const CompanyCarRun run = CompCarCalculate(reg);
+    const CompanyCarRun run = CompCarCalculate(reg, year);
     out.window["numTotAdjustTaxableInc"] = run.TotAdjustTaxableInc;
     out.window["numTotAdjustTaxableIncSARS"] = run.TotAdjustTaxableIncSARS;
     if (ctx.windowOnly) return out;

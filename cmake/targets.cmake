@@ -66,6 +66,16 @@ add_custom_command(OUTPUT ${QUORIN_OUT}/qr2026Help.pdf
   DEPENDS quorin-mkmanual ${QUORIN_MANUAL_CHAPTERS}
   COMMENT "Making the user manual")
 
+# The year files, in tax-years beside the program.
+file(GLOB QUORIN_TAX_YEAR_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tax-years/*.json)
+foreach(src ${QUORIN_TAX_YEAR_FILES})
+  get_filename_component(name ${src} NAME)
+  add_custom_command(OUTPUT ${QUORIN_OUT}/tax-years/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${src} ${QUORIN_OUT}/tax-years/${name}
+    DEPENDS ${src})
+  list(APPEND QUORIN_COPIED ${QUORIN_OUT}/tax-years/${name})
+endforeach()
+
 add_custom_target(quorin_data_files ALL DEPENDS ${QUORIN_OUT}/Rudodeza.db ${QUORIN_COPIED} ${QUORIN_OUT}/qr2026Help.pdf)
 add_dependencies(quorin quorin_data_files)
 add_dependencies(quorin-cli quorin_data_files)

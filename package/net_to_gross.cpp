@@ -9,12 +9,6 @@ namespace quorin {
 
 namespace {
 
-double topRate() {
-  double rate = 0;
-  for (const auto& b : tax::kTaxScale) rate = std::max(rate, b.rate);
-  return rate / 100;
-}
-
 // The UIF base of a candidate; it rises with the gross.
 double uifBase(const NetToGrossModel& m, double g, double employerRFund) {
   return m.carFringeBenefit + g + m.taxableTravel + m.otherFringe + m.otherExpenses + m.employerMedical +
@@ -53,7 +47,7 @@ CandidateFigures EvaluateCandidate(const NetToGrossModel& m, double g) {
   const double perYear = m.annual ? 1 : tax::kMonthsPerYear;
   c.taxableIncome = taxable * perYear;
   if (c.taxableIncome < 0) c.taxableIncome = 0;
-  c.taxDue = tax::TaxAfterRebate(tax::ApplyTaxScale(c.taxableIncome).ScaleTax, m.rebate) / perYear;
+  c.taxDue = tax::TaxAfterRebate(tax::ApplyTaxScale(c.taxableIncome, *m.year).ScaleTax, m.rebate) / perYear;
 
   c.uifBase = uifBase(m, g, c.employerRFund);
   const double uifPay = c.uifBase > m.uifCeiling ? m.uifCeiling : c.uifBase;
@@ -80,7 +74,7 @@ NetSlopeBounds NetSlopes(const NetToGrossModel& m) {
     s.aboveCeiling = s.belowCeiling = -1;
     return s;
   }
-  s.aboveCeiling = (1 - e) * (1 - topRate());
+  s.aboveCeiling = (1 - e) * (1 - m.year->topRate() / 100);
   s.belowCeiling = s.aboveCeiling - std::max(0.0, u * (1 + r));
   return s;
 }

@@ -8,10 +8,13 @@
 #include <cstdint>
 #include <optional>
 
+#include "tax/tax_year.h"
+
 namespace quorin {
 
 // Everything a candidate's take-home depends on, fixed for one search.
 struct NetToGrossModel {
+  const tax::TaxYear* year = &tax::TaxYear2026();  // scale and top rate
   bool annual = false;
   double carFringeBenefit = 0;
   double travelAllowance = 0;

@@ -78,6 +78,7 @@ PackageWindow::PackageWindow(WindowContext& context, PackageKind kind)
   SettingsRecord stored = loadSettings().value_or(SettingsRecord{});
   if (isNetToGross(kind_)) ResetExcessRFundPercentages(stored);
   setup_->setRecord(stored);
+  offerTaxYears(setup_);
 }
 
 void PackageWindow::addEmployeeColumn(QGridLayout* grid) {
@@ -279,7 +280,7 @@ bool PackageWindow::calculate() {
   std::optional<Refusal> refusal;
   {
     Busy busy;  // the search may take a moment
-    refusal = CalculatePackage(kind_, in, setup_->record(), kept_);
+    refusal = CalculatePackage(kind_, in, setup_->record(), kept_, taxYear());
   }
   if (!kept_.CalcIncomplete) calculated_ = in;
   showResults(in);
@@ -333,6 +334,7 @@ void PackageWindow::cmdSetupOK_Click() {
   // All eleven settings are written; a failed save has been reported and
   // the window goes on with its panel's values.
   saveSettings(setup_->record(), kAllSettings);
+  takeTaxYear(setup_);
   hidePanel(setup_);
   QApplication::processEvents();
   calculate();
@@ -344,7 +346,7 @@ void PackageWindow::cmdPrint_Click() {
 }
 
 void PackageWindow::cmdRAExpl_Click() {
-  const RAExplanation ra = ExplainRA(kind_, calculated_, kept_, setup_->record());
+  const RAExplanation ra = ExplainRA(kind_, calculated_, kept_, setup_->record(), taxYear());
   lineA_->setText(QString::fromStdString(ra.lineA));
   lineC_->setText(QString::fromStdString(ra.lineC));
   explanation_->show();

@@ -10,8 +10,6 @@ namespace quorin {
 
 namespace {
 
-constexpr double kCarRateWithPlan = 0.0325;
-constexpr double kCarRateWithoutPlan = 0.035;
 constexpr double kRAYearlyAmount = 3500;
 constexpr double kRAIncomeShare = 0.15;
 
@@ -19,24 +17,31 @@ constexpr double kRAIncomeShare = 0.15;
 // and the car benefit and UIF ceiling are monthly figures.
 struct PackagePeriod {
   bool annual;
+  const tax::TaxYear& year;
   double perYear() const { return annual ? 1 : tax::kMonthsPerYear; }      // amounts to a year
   double monthsPerAmount() const { return annual ? tax::kMonthsPerYear : 1; }
   double medicalCredit(int n) const {
-    return annual ? tax::AnnualMedicalSchemeFeesCredit(n) : tax::MedicalSchemeFeesCredit(n);
+    return annual ? tax::AnnualMedicalSchemeFeesCredit(n, year) : tax::MedicalSchemeFeesCredit(n, year);
   }
-  double rfundCap() const { return tax::kRetirementFundCap / perYear(); }
+  double rfundCap() const { return year.retirementFundCap / perYear(); }
 };
 
+// The company car's monthly rate as a fraction, with or without a
+// maintenance plan (2026: 0.0325 or 0.035).
+double carRate(const tax::TaxYear& year, const SettingsRecord& s) {
+  return (s.CompCarMPYesNo ? year.companyCarPercentWithPlan : year.companyCarPercent) / 100;
+}
+
 double carFringeBenefit(const PackagePeriod& p, double carValue, const SettingsRecord& s) {
-  const double rate = s.CompCarMPYesNo ? kCarRateWithPlan : kCarRateWithoutPlan;
+  const double rate = carRate(p.year, s);
   double benefit = carValue * rate * s.CompCarFBRate8020;
   if (p.annual) benefit = benefit * tax::kMonthsPerYear;
   return benefit;
 }
 
 // The rebate, and under 65 no medical deductions.
-double rebateAndDeductions(PackageInput& in) {
-  const double rebate = tax::RebateForAge(in.age);
+double rebateAndDeductions(const PackagePeriod& p, PackageInput& in) {
+  const double rebate = tax::RebateForAge(in.age, p.year);
   if (in.age < 65) in.medicalDeductions = 0;
   return rebate;
 }
@@ -55,7 +60,7 @@ void medicalCredits(const PackagePeriod& p, PackageInput& in, PackageResult& r) 
 
 // The smaller of the contributions and 27.5 % of the base, capped.
 double rfundLimit(const PackagePeriod& p, double contributions, double base) {
-  const double share = base * tax::kRetirementFundRate;
+  const double share = base * p.year.retirementFundRate();
   double limit = share >= contributions ? contributions : share;
   if (!(limit < p.rfundCap())) limit = p.rfundCap();
   return limit;
@@ -76,7 +81,7 @@ void grossToNet(const PackagePeriod& p, PackageInput& in, const SettingsRecord& 
   const double package = in.amount;
   const double taxableTravel = in.travelAllowance * s.TAIncRate8020;
   r.CarFringeBenefit = carFringeBenefit(p, in.carValue, s);
-  r.Rebate = rebateAndDeductions(in);
+  r.Rebate = rebateAndDeductions(p, in);
   medicalCredits(p, in, r);
 
   if (s.PensionCont > 0) in.rfund = package * s.PensionCont / 100;
@@ -88,7 +93,7 @@ void grossToNet(const PackagePeriod& p, PackageInput& in, const SettingsRecord& 
 
   r.TaxableIncome = (package - in.travelAllowance + taxableTravel + r.CarFringeBenefit - r.RFundLimit) * p.perYear();
   if (r.TaxableIncome < 0) r.TaxableIncome = 0;
-  r.TaxDue = tax::TaxAfterRebate(tax::ApplyTaxScale(r.TaxableIncome).ScaleTax, r.Rebate) / p.perYear();
+  r.TaxDue = tax::TaxAfterRebate(tax::ApplyTaxScale(r.TaxableIncome, p.year).ScaleTax, r.Rebate) / p.perYear();
 
   const double uifBase = package - in.travelAllowance + taxableTravel + r.CarFringeBenefit;
   const double ceiling = s.UIFLimit * p.monthsPerAmount();
@@ -113,6 +118,7 @@ void grossToNet(const PackagePeriod& p, PackageInput& in, const SettingsRecord& 
 NetToGrossModel searchModel(const PackagePeriod& p, const PackageInput& in, const SettingsRecord& s,
                             const PackageResult& r) {
   NetToGrossModel m;
+  m.year = &p.year;
   m.annual = p.annual;
   m.carFringeBenefit = r.CarFringeBenefit;
   m.travelAllowance = in.travelAllowance;
@@ -155,7 +161,7 @@ std::optional<Refusal> netToGross(const PackagePeriod& p, PackageInput& in, cons
 
   PackageResult r;
   r.CarFringeBenefit = carFringeBenefit(p, in.carValue, s);
-  r.Rebate = rebateAndDeductions(in);
+  r.Rebate = rebateAndDeductions(p, in);
   medicalCredits(p, in, r);
   r.TaxCredit = r.MedicalCredit + r.AdditionalCredit;
 
@@ -201,8 +207,8 @@ double PackageInput::otherExpensesTotal() const {
 }
 
 std::optional<Refusal> CalculatePackage(PackageKind kind, PackageInput& in, const SettingsRecord& setup,
-                                        PackageResult& kept) {
-  const PackagePeriod period{isAnnual(kind)};
+                                        PackageResult& kept, const tax::TaxYear& year) {
+  const PackagePeriod period{isAnnual(kind), year};
   // No figure changes unless the calculation completes; the once-off note
   // shows only beside a complete one.
   auto incomplete = [&] {
@@ -236,7 +242,7 @@ bool ResetExcessRFundPercentages(SettingsRecord& s) {
 }
 
 RAExplanation ExplainRA(PackageKind kind, const PackageInput& in, const PackageResult& r,
-                        const SettingsRecord& s) {
+                        const SettingsRecord& s, const tax::TaxYear& year) {
   const double toYear = isAnnual(kind) ? 1 : tax::kMonthsPerYear;
   RAExplanation out;
 
@@ -246,7 +252,7 @@ RAExplanation ExplainRA(PackageKind kind, const PackageInput& in, const PackageR
 
   double income = 0;
   if (s.PensionCont > 0 || s.EmployerPenCont > 0 || s.ProvCont > 0 || s.EmployerProvCont > 0) {
-    const double rate = s.CompCarMPYesNo ? kCarRateWithPlan : kCarRateWithoutPlan;
+    const double rate = carRate(year, s);
     income = in.carValue * rate * s.CompCarFBRate8020 * tax::kMonthsPerYear + in.travelAllowance * toYear +
              in.otherFringe * toYear + in.otherExpensesTotal() * toYear;
   } else if (isNetToGross(kind)) {

@@ -14,6 +14,7 @@
 
 #include "settings/settings_record.h"
 #include "common/field_limits.h"
+#include "tax/tax_year.h"
 
 namespace quorin {
 
@@ -94,8 +95,10 @@ inline constexpr const char* kFringeMessage = "Fringe benefits more than salary 
 // (without the once-off car note). A refusal (fringe benefits above the net
 // required, or a gross salary beyond the search's bounds) is returned with
 // the kept results left the same way. in receives the rewritten fields.
+// The figures (scale, rebates, credits, retirement fund limit, company car
+// rates) are those of the year given.
 std::optional<Refusal> CalculatePackage(PackageKind kind, PackageInput& in, const SettingsRecord& setup,
-                                        PackageResult& kept);
+                                        PackageResult& kept, const tax::TaxYear& year = tax::TaxYear2026());
 
 // The net-to-gross windows allow the two retirement fund percentages to sum
 // to 27.5 at most: above that both become 0. True when it reset them.
@@ -108,7 +111,7 @@ struct RAExplanation {
   std::string lineC;
 };
 RAExplanation ExplainRA(PackageKind kind, const PackageInput& in, const PackageResult& r,
-                        const SettingsRecord& setup);
+                        const SettingsRecord& setup, const tax::TaxYear& year = tax::TaxYear2026());
 
 // The fixed lines of the explanation panel.
 inline constexpr std::array<const char*, 4> kRAFixedLines{

@@ -24,33 +24,33 @@ bool MonthInPeriod(int month, int startMonth, int endMonth) {
   return endMonth == 2;
 }
 
-double AnnualMedicalCredit(const AnnualPayInput& in, MonthCounts& counts) {
+double AnnualMedicalCredit(const AnnualPayInput& in, MonthCounts& counts, const tax::TaxYear& year) {
   if (!(in.employerMedAid > 0 || in.employeeMedAid > 0)) return 0;
   const int startMonth = calendarDate(in.startDate).month;
   const int endMonth = calendarDate(in.endDate).month;
   double credit = 0;
   for (int i = 0; i < 12; ++i) {
     if (MonthInPeriod(CalendarMonthOfTaxMonth(i), startMonth, endMonth))
-      credit += tax::MedicalSchemeFeesCredit(counts[i]);
+      credit += tax::MedicalSchemeFeesCredit(counts[i], year);
     else
       counts[i] = 0;
   }
   return credit;
 }
 
-AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& setup) {
+AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& setup, const tax::TaxYear& year) {
   AnnualTaxResult r;
   r.Days = in.endDate - in.startDate + 1;
   if (r.Days < 1) throw std::invalid_argument("annual period ends before it starts");
   r.monthBeneficiaries = in.monthBeneficiaries;
-  r.MedicalCredit = AnnualMedicalCredit(in, r.monthBeneficiaries);
-  r.Rebate = tax::RebateForAge(in.age);
+  r.MedicalCredit = AnnualMedicalCredit(in, r.monthBeneficiaries, year);
+  r.Rebate = tax::RebateForAge(in.age, year);
 
-  // The cap of 350 000 is not reduced for a part year.
+  // The year's cap (2026: 350 000) is not reduced for a part year.
   const double inclusion = setup.TAIncRate8020;
   r.RemunerationBase = in.salary + in.employerMedAid + in.commission + in.bonus + in.travelAllowance * inclusion +
                        in.employerRFund;
-  r.AllowableDeduction = tax::RetirementFundDeduction(in.employerRFund + in.employeeRFund, r.RemunerationBase, 1);
+  r.AllowableDeduction = tax::RetirementFundDeduction(in.employerRFund + in.employeeRFund, r.RemunerationBase, 1, year);
   r.AllowableDeductionShown = roundHalfEven(r.AllowableDeduction);
 
   const bool partYear = r.Days < tax::kDaysPerYear;
@@ -59,8 +59,8 @@ AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& se
   if (partYear) y = y * tax::kDaysPerYear / r.Days;
   r.TaxableIncome = y;
 
-  r.T1 = tax::ApplyTaxScale(y + in.bonus).ScaleTax - r.Rebate;
-  r.T2 = tax::ApplyTaxScale(y).ScaleTax - r.Rebate;
+  r.T1 = tax::ApplyTaxScale(y + in.bonus, year).ScaleTax - r.Rebate;
+  r.T2 = tax::ApplyTaxScale(y, year).ScaleTax - r.Rebate;
   if (in.travelAllowance + in.commission > 0) {
     r.T1 = truncateDown(r.T1);
     r.T2 = truncateDown(r.T2);
@@ -82,9 +82,10 @@ AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& se
   return r;
 }
 
-std::optional<Refusal> CalculateAnnual(const AnnualPayInput& in, const SettingsRecord& setup, AnnualTaxResult& out) {
-  if (auto refusal = CheckAnnualDates(in.startDate, in.endDate)) return refusal;
-  out = CalcAnnualTax(in, setup);
+std::optional<Refusal> CalculateAnnual(const AnnualPayInput& in, const SettingsRecord& setup, AnnualTaxResult& out,
+                                       const tax::TaxYear& year) {
+  if (auto refusal = CheckAnnualDates(in.startDate, in.endDate, year)) return refusal;
+  out = CalcAnnualTax(in, setup, year);
   return std::nullopt;
 }
 

@@ -36,6 +36,12 @@ struct AnnualPayInput {
   double medAidDeduction = 0;        // silgEdit15: printed only
   int startDate = kTaxYearStart;     // 01/03/2025
   int endDate = kTaxYearEnd;         // 28/02/2026
+
+  // The whole of another year.
+  void setYear(const tax::TaxYear& year) {
+    startDate = year.firstDay;
+    endDate = year.lastDay;
+  }
 };
 
 struct AnnualTaxResult {
@@ -66,17 +72,20 @@ bool MonthInPeriod(int calendarMonth, int startMonth, int endMonth);
 // month in the period for its count. Without a medical aid contribution the
 // credit is 0 and the counts stay; otherwise months outside the period are
 // set to 0 in counts.
-double AnnualMedicalCredit(const AnnualPayInput& in, MonthCounts& counts);
+double AnnualMedicalCredit(const AnnualPayInput& in, MonthCounts& counts,
+                           const tax::TaxYear& year = tax::TaxYear2026());
 
 // The annual calculation (the medical credit, CalcAnnualTax and the results
 // of the Calculate button). The dates must have passed CheckAnnualDates; a
-// period of no day throws std::invalid_argument. Uses TAIncRate8020 only.
-AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& setup);
+// period of no day throws std::invalid_argument. Uses TAIncRate8020 only,
+// and the figures of the year given.
+AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& setup,
+                              const tax::TaxYear& year = tax::TaxYear2026());
 
 // The date checks, then CalcAnnualTax into out; on a refusal out is left as
 // it was. Copy out.monthBeneficiaries back into the window's month fields.
 std::optional<Refusal> CalculateAnnual(const AnnualPayInput& in, const SettingsRecord& setup,
-                                       AnnualTaxResult& out);
+                                       AnnualTaxResult& out, const tax::TaxYear& year = tax::TaxYear2026());
 
 // More than 24 beneficiaries in a month (principal member and first
 // beneficiary): leaving such a month field shows this notice (title empty:

@@ -108,7 +108,7 @@ AnnualPayInput AnnualTaxWindow::inputs() const {
 bool AnnualTaxWindow::calculate() {
   if (!acceptFields()) return false;
   const AnnualPayInput in = inputs();
-  if (auto refusal = CalculateAnnual(in, setup(), result_)) {
+  if (auto refusal = CalculateAnnual(in, setup(), result_, taxYear())) {
     refuse(*refusal);
     return false;
   }

@@ -83,6 +83,7 @@ void PayWindow::finishWindow() {
   // A store that cannot be read has been reported; the window still works
   // with the 2026 defaults.
   setup_->setRecord(loadSettings().value_or(SettingsRecord{}));
+  offerTaxYears(setup_);
   calculate();
 }
 
@@ -93,6 +94,7 @@ void PayWindow::cmdSetupOK_Click() {
   // A failed save has been reported; the window goes on with the values in
   // its Setup frame, as every window keeps its own copy anyway.
   saveSettings(setup_->record(), kPayPeriodSettings);
+  takeTaxYear(setup_);
   hideFrame(setup_);
   QApplication::processEvents();
   calculate();

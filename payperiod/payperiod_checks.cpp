@@ -36,10 +36,10 @@ std::optional<Refusal> CheckPeriodMeasure(PeriodKind kind, const PeriodPayInput&
   return CheckDayCounts(kind, in.normalDays, in.daysWorked);
 }
 
-std::optional<Refusal> CheckAnnualDates(int startDate, int endDate) {
+std::optional<Refusal> CheckAnnualDates(int startDate, int endDate, const tax::TaxYear& year) {
   const AnnualFieldNames& f = kAnnualFields;
-  if (auto refusal = checkLimit(f.startDate, StartDateLimit(), startDate)) return refusal;
-  return checkLimit(f.endDate, EndDateLimit(startDate, startDate), endDate);
+  if (auto refusal = checkLimit(f.startDate, StartDateLimit(year.lastDay, year), startDate)) return refusal;
+  return checkLimit(f.endDate, EndDateLimit(startDate, startDate, year), endDate);
 }
 
 }  // namespace quorin

@@ -26,9 +26,9 @@ std::optional<Refusal> CheckDayCounts(PeriodKind kind, int normalDays, int daysW
 // The check of the kind's Calculate button; nothing for the daily calculator.
 std::optional<Refusal> CheckPeriodMeasure(PeriodKind kind, const PeriodPayInput& in);
 
-// Annual: the start date within 01/03/2025 to 28/02/2026 (dtStartDate), then
-// the end date within the start date to 28/02/2026 (dtEndDate), with the
-// date fields' own messages. An end before the start is laid at the end date.
-std::optional<Refusal> CheckAnnualDates(int startDate, int endDate);
+// Annual: the start date within the year (dtStartDate), then the end date
+// within the start date to the year's last day (dtEndDate), with the date
+// fields' own messages. An end before the start is laid at the end date.
+std::optional<Refusal> CheckAnnualDates(int startDate, int endDate, const tax::TaxYear& year = tax::TaxYear2026());
 
 }  // namespace quorin

@@ -48,14 +48,15 @@ const PeriodFieldNames& PeriodFields(PeriodKind kind) {
   return kDailyNames;
 }
 
-FieldLimit StartDateLimit(int latest) {
-  return FieldLimit{FieldKind::Date, kTaxYearStart, static_cast<double>(latest), 0, 0, kIncorrectDateTitle,
-                    kDateMessageStart + formatDay(kTaxYearStart) + " and " + formatDay(kTaxYearEnd)};
+FieldLimit StartDateLimit(int latest, const tax::TaxYear& year) {
+  return FieldLimit{FieldKind::Date, static_cast<double>(year.firstDay), static_cast<double>(latest), 0, 0,
+                    kIncorrectDateTitle,
+                    kDateMessageStart + formatDay(year.firstDay) + " and " + formatDay(year.lastDay)};
 }
 
-FieldLimit EndDateLimit(int startDate, int earliest) {
-  return FieldLimit{FieldKind::Date, static_cast<double>(earliest), kTaxYearEnd, 0, 0, kIncorrectDateTitle,
-                    kDateMessageStart + formatDay(startDate) + " and " + formatDay(kTaxYearEnd)};
+FieldLimit EndDateLimit(int startDate, int earliest, const tax::TaxYear& year) {
+  return FieldLimit{FieldKind::Date, static_cast<double>(earliest), static_cast<double>(year.lastDay), 0, 0,
+                    kIncorrectDateTitle, kDateMessageStart + formatDay(startDate) + " and " + formatDay(year.lastDay)};
 }
 
 PayPeriodLimits PayPeriodSetupLimits() {
@@ -65,7 +66,7 @@ PayPeriodLimits PayPeriodSetupLimits() {
           {kSkillLevyField, percent()}};
 }
 
-PayPeriodLimits PeriodFieldLimits(PeriodKind kind, int startDate) {
+PayPeriodLimits PeriodFieldLimits(PeriodKind kind, int startDate, const tax::TaxYear& year) {
   const PeriodFieldNames& f = PeriodFields(kind);
   // Monthly amounts are whole rand; the others take cents, except the two
   // retirement fund contributions.
@@ -83,8 +84,8 @@ PayPeriodLimits PeriodFieldLimits(PeriodKind kind, int startDate) {
       {f.beneficiaries, whole(kBeneficiaries)},
   };
   if (kind == PeriodKind::Monthly) {
-    limits[f.startDate] = StartDateLimit();
-    limits[f.endDate] = EndDateLimit(startDate);
+    limits[f.startDate] = StartDateLimit(year.lastDay, year);
+    limits[f.endDate] = EndDateLimit(startDate, year.firstDay, year);
   } else if (kind != PeriodKind::Daily) {
     const double days = kind == PeriodKind::Weekly ? 7 : 14;
     limits[f.normalDays] = whole(days);
@@ -94,7 +95,7 @@ PayPeriodLimits PeriodFieldLimits(PeriodKind kind, int startDate) {
   return limits;
 }
 
-PayPeriodLimits AnnualFieldLimits(int startDate, int endDate) {
+PayPeriodLimits AnnualFieldLimits(int startDate, int endDate, const tax::TaxYear& year) {
   const AnnualFieldNames& f = kAnnualFields;
   PayPeriodLimits limits{
       {f.age, whole(kAge)},
@@ -108,8 +109,8 @@ PayPeriodLimits AnnualFieldLimits(int startDate, int endDate) {
       {f.employeeRFund, whole(kAnnualRand)},
       {f.monthBeneficiaries, whole(kBeneficiaries)},  // two digits; above 24 is cut back on leaving
       {f.medAidDeduction, whole(kWholeRand)},
-      {f.startDate, StartDateLimit(endDate)},
-      {f.endDate, EndDateLimit(startDate, startDate)},
+      {f.startDate, StartDateLimit(endDate, year)},
+      {f.endDate, EndDateLimit(startDate, startDate, year)},
   };
   addSetupAndName(limits);
   return limits;

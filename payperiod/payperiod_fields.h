@@ -62,19 +62,22 @@ inline constexpr const char* kSkillLevyField = "numSkillPercent";
 // The print frame's employee name.
 inline constexpr const char* kEmployeeNameField = "Text1";
 
-// A start date field: 01/03/2025 to latest, refused with the fixed message
-// naming 01/03/2025 and 28/02/2026.
-FieldLimit StartDateLimit(int latest = kTaxYearEnd);
-// An end date field: earliest to 28/02/2026, refused with a message that
-// quotes the start date's text.
-FieldLimit EndDateLimit(int startDate, int earliest = kTaxYearStart);
+// A start date field: the year's first day to latest, refused with the
+// fixed message naming the year's first and last days (2026: 01/03/2025
+// and 28/02/2026).
+FieldLimit StartDateLimit(int latest = kTaxYearEnd, const tax::TaxYear& year = tax::TaxYear2026());
+// An end date field: earliest to the year's last day, refused with a
+// message that quotes the start date's text.
+FieldLimit EndDateLimit(int startDate, int earliest = kTaxYearStart, const tax::TaxYear& year = tax::TaxYear2026());
 
 // Every entry field of a window, setup fields and employee name included.
 // Monthly: the end date's message quotes startDate (its range stays the tax
 // year). Annual: the start date runs to endDate and the end date from
 // startDate, as when each field takes the focus.
-PayPeriodLimits PeriodFieldLimits(PeriodKind kind, int startDate = kTaxYearStart);
-PayPeriodLimits AnnualFieldLimits(int startDate = kTaxYearStart, int endDate = kTaxYearEnd);
+PayPeriodLimits PeriodFieldLimits(PeriodKind kind, int startDate = kTaxYearStart,
+                                  const tax::TaxYear& year = tax::TaxYear2026());
+PayPeriodLimits AnnualFieldLimits(int startDate = kTaxYearStart, int endDate = kTaxYearEnd,
+                                  const tax::TaxYear& year = tax::TaxYear2026());
 
 // The four number fields of the Setup frame.
 PayPeriodLimits PayPeriodSetupLimits();

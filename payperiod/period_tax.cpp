@@ -79,8 +79,10 @@ PeriodShape shapeOf(PeriodKind kind, const PeriodPayInput& in) {
 
 }  // namespace
 
-PeriodPayInput DefaultPeriodPayInput(PeriodKind kind) {
+PeriodPayInput DefaultPeriodPayInput(PeriodKind kind, const tax::TaxYear& year) {
   PeriodPayInput in;
+  in.startDate = year.firstDay;
+  in.endDate = year.firstDay + 30;
   if (kind == PeriodKind::Fortnightly) in.normalDays = in.daysWorked = 14;
   return in;
 }
@@ -103,21 +105,22 @@ int DaysInMonth(int dayNumber) {
   }
 }
 
-double PeriodMedicalCredit(PeriodKind kind, int beneficiaries) {
+double PeriodMedicalCredit(PeriodKind kind, int beneficiaries, const tax::TaxYear& year) {
   const double n = beneficiaries;
-  const double first = tax::kMedicalCreditFirstTwo;
-  const double further = tax::kMedicalCreditFurther;
+  const double first = year.medicalCreditFirstTwo;
+  const double further = year.medicalCreditFurther;
+  const double forTwo = year.medicalCreditForTwoMonthly();
   switch (kind) {
     case PeriodKind::Monthly:
-      return tax::MedicalSchemeFeesCredit(beneficiaries);
+      return tax::MedicalSchemeFeesCredit(beneficiaries, year);
     case PeriodKind::Weekly:
-      return n <= 2 ? n * first / 4 : (n - 2) * further / 4 + 182;
+      return n <= 2 ? n * first / 4 : (n - 2) * further / 4 + forTwo / 4;
     case PeriodKind::Fortnightly:
-      return n <= 2 ? n * first / 2 : (n - 2) * further / 2 + 364;
+      return n <= 2 ? n * first / 2 : (n - 2) * further / 2 + forTwo / 2;
     case PeriodKind::Daily:
       break;
   }
-  return n <= 2 ? n * first * 12 / 260 : ((n - 2) * further * 12 + tax::kMedicalCreditForTwoAnnual) / 260;
+  return n <= 2 ? n * first * 12 / 260 : ((n - 2) * further * 12 + year.medicalCreditForTwoAnnual()) / 260;
 }
 
 double PeriodUIFCeiling(PeriodKind kind, double monthlyLimit) {
@@ -125,7 +128,8 @@ double PeriodUIFCeiling(PeriodKind kind, double monthlyLimit) {
   return monthlyLimit * tax::kMonthsPerYear / PeriodsPerYear(kind);
 }
 
-PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup) {
+PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
+                              const tax::TaxYear& year) {
   const PeriodShape shape = shapeOf(kind, in);
   PeriodTaxResult r;
   if (kind == PeriodKind::Monthly) {
@@ -134,7 +138,7 @@ PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const S
   }
 
   const bool medicalAid = in.employerMedAid > 0 || in.employeeMedAid > 0;
-  r.MedicalCredit = medicalAid ? PeriodMedicalCredit(kind, in.beneficiaries) : 0;
+  r.MedicalCredit = medicalAid ? PeriodMedicalCredit(kind, in.beneficiaries, year) : 0;
 
   // The retirement fund deduction counts the whole remuneration of the
   // period, bonus included, without annualising.
@@ -142,16 +146,16 @@ PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const S
   const double contributions = in.employerRFund + in.employeeRFund;
   r.RemunerationBase = in.salary + in.employerMedAid + in.commission + in.bonus +
                        in.travelAllowance * inclusion + in.employerRFund;
-  r.AllowableDeduction = tax::RetirementFundDeduction(contributions, r.RemunerationBase, PeriodsPerYear(kind));
+  r.AllowableDeduction = tax::RetirementFundDeduction(contributions, r.RemunerationBase, PeriodsPerYear(kind), year);
   r.TaxableTravelAllowance = in.travelAllowance * inclusion;
   r.PeriodTaxableIncome = (r.TaxableTravelAllowance + in.salary + in.commission) - r.AllowableDeduction +
                           in.employerMedAid + in.employerRFund;
 
   // A bonus is never annualised: its tax is the difference it makes.
   r.AnnualIncome = shape.annualise(r.PeriodTaxableIncome) + in.bonus;
-  r.Rebate = tax::RebateForAge(in.age);
-  r.ScaleTaxWithBonus = tax::ApplyTaxScale(r.AnnualIncome).ScaleTax;
-  r.ScaleTaxWithoutBonus = tax::ApplyTaxScale(r.AnnualIncome - in.bonus).ScaleTax;
+  r.Rebate = tax::RebateForAge(in.age, year);
+  r.ScaleTaxWithBonus = tax::ApplyTaxScale(r.AnnualIncome, year).ScaleTax;
+  r.ScaleTaxWithoutBonus = tax::ApplyTaxScale(r.AnnualIncome - in.bonus, year).ScaleTax;
   r.PeriodTax = shape.periodTax(r.ScaleTaxWithBonus, r.ScaleTaxWithoutBonus, r.Rebate);
 
   r.AllowableDeductionShown = roundHalfEven(r.AllowableDeduction);
@@ -173,9 +177,9 @@ PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const S
 }
 
 std::optional<Refusal> CalculatePeriod(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
-                                       PeriodTaxResult& out) {
+                                       PeriodTaxResult& out, const tax::TaxYear& year) {
   if (auto refusal = CheckPeriodMeasure(kind, in)) return refusal;
-  out = CalcPeriodTax(kind, in, setup);
+  out = CalcPeriodTax(kind, in, setup, year);
   return std::nullopt;
 }
 

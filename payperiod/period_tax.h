@@ -11,6 +11,7 @@
 #include "settings/settings_record.h"
 #include "common/day_number.h"
 #include "common/field_limits.h"
+#include "tax/tax_year.h"
 
 namespace quorin {
 
@@ -39,8 +40,9 @@ struct PeriodPayInput {
 };
 
 // What a freshly opened window starts with: every amount, age and count 0;
-// monthly 01/03/2025 to 31/03/2025; weekly 7 of 7 days, fortnightly 14 of 14.
-PeriodPayInput DefaultPeriodPayInput(PeriodKind kind);
+// monthly the first 31 days of the year (2026: 01/03/2025 to 31/03/2025);
+// weekly 7 of 7 days, fortnightly 14 of 14.
+PeriodPayInput DefaultPeriodPayInput(PeriodKind kind, const tax::TaxYear& year = tax::TaxYear2026());
 
 struct PeriodTaxResult {
   double RemunerationBase = 0;        // B: the retirement fund deduction's base
@@ -75,7 +77,7 @@ int DaysInMonth(int dayNumber);
 // The medical scheme fees credit of one period for n beneficiaries (given a
 // medical aid contribution): the monthly credit, a quarter of it weekly, half
 // fortnightly, and x 12 / 260 daily.
-double PeriodMedicalCredit(PeriodKind kind, int beneficiaries);
+double PeriodMedicalCredit(PeriodKind kind, int beneficiaries, const tax::TaxYear& year = tax::TaxYear2026());
 
 // The UIF remuneration ceiling of one period from the monthly limit.
 double PeriodUIFCeiling(PeriodKind kind, double monthlyLimit);
@@ -84,13 +86,14 @@ double PeriodUIFCeiling(PeriodKind kind, double monthlyLimit);
 // Uses EmployeeUIF, EmployerUIF, SkillLevy, UIFLimit and TAIncRate8020 of the
 // setup. The period measure must have passed CheckPeriodMeasure
 // (payperiod_checks.h); a measure that would divide by zero days throws
-// std::invalid_argument.
-PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup);
+// std::invalid_argument. The figures are those of the year given.
+PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
+                              const tax::TaxYear& year = tax::TaxYear2026());
 
 // What the Calculate button does: the period checks, then CalcPeriodTax into
 // out. On a refusal out is left as it was and the refusal is returned.
 std::optional<Refusal> CalculatePeriod(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
-                                       PeriodTaxResult& out);
+                                       PeriodTaxResult& out, const tax::TaxYear& year = tax::TaxYear2026());
 
 // A figure by the name it goes by outside: a window field or a detail name.
 struct NamedFigure {

@@ -89,7 +89,7 @@ PeriodPayInput PeriodTaxWindow::inputs() const {
 bool PeriodTaxWindow::calculate() {
   if (!acceptFields()) return false;
   const PeriodPayInput in = inputs();
-  if (auto refusal = CalculatePeriod(kind_, in, setup(), result_)) {
+  if (auto refusal = CalculatePeriod(kind_, in, setup(), result_, taxYear())) {
     refuse(*refusal);
     return false;
   }

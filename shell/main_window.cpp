@@ -1,5 +1,7 @@
 #include "shell/main_window.h"
 
+#include "common/day_number.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,7 +15,9 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QDate>
 #include <QSettings>
+#include <QStatusBar>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -67,6 +71,14 @@ MainWindow::MainWindow(const QString& programFolder, MessageSink& messages, Wind
       catalogue_(std::move(catalogue)) {
   setObjectName(QStringLiteral("MDIForm1"));
   state_.setProgramFolder(programFolder.toStdString());
+  // The year files are read once per run; the year chosen is kept per
+  // installation.
+  state_.loadTaxYears();
+  state_.chooseTaxYear(QSettings().value(QStringLiteral("TaxYear"), tax::kDefaultTaxYear).toInt());
+  context_.taxYearChanged = [this] {
+    QSettings().setValue(QStringLiteral("TaxYear"), state_.taxYear().year);
+    showTaxYear();
+  };
   report_.previewParent = this;
   area_ = new QMdiArea(this);
   area_->setObjectName(QStringLiteral("mdiArea"));
@@ -259,6 +271,21 @@ void MainWindow::setAcceptedVersion(QSettings& store, long long version) {
   store.sync();
 }
 
+QString MainWindow::taxYearStatus() const {
+  const tax::TaxYear& y = state_.taxYear();
+  QString text = tr("Tax year %1 (%2 to %3)")
+                     .arg(y.year)
+                     .arg(QString::fromStdString(formatDay(y.firstDay)), QString::fromStdString(formatDay(y.lastDay)));
+  const QDate today = QDate::currentDate();
+  if (auto day = dayNumber(today.year(), today.month(), today.day()); day && !y.contains(*day))
+    text += tr(" - today's date lies outside this tax year");
+  if (state_.taxYears && !state_.taxYears->refused.empty())
+    text += QStringLiteral(" - ") + QString::fromStdString(state_.taxYears->refused.front());
+  return text;
+}
+
+void MainWindow::showTaxYear() { statusBar()->showMessage(taxYearStatus()); }
+
 bool MainWindow::startUp() {
   const QString picture = QString::fromStdString(state_.pathBesideProgram("Qrin.jpg"));
   if (!background_.load(picture)) {
@@ -268,6 +295,7 @@ bool MainWindow::startUp() {
   }
   refreshBackground();
   setWindowTitle(QString::fromStdString(mainCaption(programVersion())));
+  showTaxYear();
   show();
   QApplication::processEvents();
   state_.reset();  // the two database paths were set beside the program at construction

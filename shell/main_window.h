@@ -44,6 +44,11 @@ class MainWindow : public QMainWindow {
 
   void InitialiseAll();
 
+  // The status line: the tax year in use, and a warning when today's date
+  // lies outside it or a year file was refused.
+  void showTaxYear();
+  QString taxYearStatus() const;
+
   SessionState& state() { return state_; }
   ReportControl& reportControl() { return report_; }
   QMdiArea* area() const { return area_; }

@@ -14,6 +14,24 @@ std::string SessionState::pathBesideProgram(const std::string& fileName) const {
   return ProgramFolder + "/" + fileName;
 }
 
+void SessionState::loadTaxYears() {
+  auto catalogue = std::make_shared<tax::TaxYearCatalogue>(tax::LoadTaxYears(pathBesideProgram(tax::kTaxYearFolder)));
+  if (catalogue->years.empty() && catalogue->refused.empty())
+    catalogue->years.emplace(tax::kDefaultTaxYear, tax::TaxYear2026());
+  taxYears = std::move(catalogue);
+}
+
+const tax::TaxYear& SessionState::taxYear() const {
+  if (!taxYears) return tax::TaxYear2026();
+  return taxYears->chosenOrDefault(TaxYearChosen);
+}
+
+bool SessionState::chooseTaxYear(int year) {
+  if (!taxYears || !taxYears->find(year)) return false;
+  TaxYearChosen = year;
+  return true;
+}
+
 void SessionState::reset() {
   ruravuvo.clearForInitialiseAll();
   loans.resetForInitialiseAll();

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "finance/finance_state.h"
 #include "tax/ruravuvo.h"
 #include "tax/tax_scale.h"
+#include "tax/tax_year_file.h"
 #include "vehicle/vehicle_state.h"
 
 namespace quorin {
@@ -26,12 +28,25 @@ struct SessionState {
   DailyBalanceState dailyBalance;
   VehicleState vehicles;
 
+  // The years offered (read once per run from tax-years beside the
+  // program) and the one in use; neither is reset.
+  std::shared_ptr<const tax::TaxYearCatalogue> taxYears;
+  int TaxYearChosen = tax::kDefaultTaxYear;
+
   std::int16_t PrintChoice = 0;     // 0 preview window, 1 printer; never reset
   bool DisclaimerAccepted = false;  // never reset
 
   // Sets the program folder and the two database paths beside it.
   void setProgramFolder(const std::string& folder);
   std::string pathBesideProgram(const std::string& fileName) const;
+
+  // Reads the year files beside the program. A folder without any year
+  // file works in the built-in 2026 year.
+  void loadTaxYears();
+  // The year in use: the chosen one when offered, else the default.
+  const tax::TaxYear& taxYear() const;
+  // Chooses an offered year; false (nothing changed) for any other.
+  bool chooseTaxYear(int year);
 
   // Step 1 of "Initialise All", and start-up: every group back to its
   // defaults, except what the groups themselves keep.

@@ -4,19 +4,19 @@
 
 namespace quorin {
 
-void NEWCALC(RuravUvoState& s) {
-  s.PrimaryRebate = tax::kPrimaryRebate;
+void NEWCALC(RuravUvoState& s, const tax::TaxYear& year) {
+  s.PrimaryRebate = year.primaryRebate;
   s.RebateAddition = 0;
   if (s.Age >= 75)
-    s.RebateAddition = tax::kRebateAdditionAt75;
+    s.RebateAddition = year.rebateAdditionAt75();
   else if (s.Age >= 65)
-    s.RebateAddition = tax::kSecondaryRebate;
+    s.RebateAddition = year.secondaryRebate;
   s.Rebate = std::floor(s.PrimaryRebate + s.RebateAddition);
 
   s.scale.ScaleTax = 0;
   s.TotalTax = 0;
   s.TaxCommitment = 0;
-  s.scale = tax::ApplyTaxScale(s.TaxableIncome);
+  s.scale = tax::ApplyTaxScale(s.TaxableIncome, year);
   s.MarginalRate = s.scale.ScaleRate;
 
   const double scaleTax = s.scale.ScaleTax;

@@ -1,4 +1,4 @@
-// RuravUvo: the 2026 tax on an annual taxable income, with its bracket,
+// RuravUvo: the tax on an annual taxable income, with its bracket,
 // rebate, tax commitment and average rates.
 #pragma once
 
@@ -35,8 +35,8 @@ struct RuravUvoState {
 };
 
 // Runs the computation on the state's income and age (Calculate also copies
-// the income into the printed income first).
-void NEWCALC(RuravUvoState& s);
+// the income into the printed income first), with the figures of the year.
+void NEWCALC(RuravUvoState& s, const tax::TaxYear& year = tax::TaxYear2026());
 
 // The ten values of the window's field group sidbEdit1, in index order.
 struct RuravUvoFields {

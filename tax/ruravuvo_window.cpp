@@ -70,7 +70,7 @@ void RuravUvoWindow::cmdCalculate_Click() {
   if (!acceptFields()) return;
   RuravUvoState& s = state().ruravuvo;
   s.PrintedIncome = s.TaxableIncome;
-  NEWCALC(s);
+  NEWCALC(s, taxYear());
   showFigures();
 }
 
@@ -81,7 +81,7 @@ void RuravUvoWindow::showFigures() {
 }
 
 void RuravUvoWindow::activated() {
-  NEWCALC(state().ruravuvo);
+  NEWCALC(state().ruravuvo, taxYear());
   showFigures();
 }
 

@@ -1,4 +1,6 @@
 list(APPEND QUORIN_CORE_SOURCES
+  tax/tax_year.cpp
+  tax/tax_year_file.cpp
   tax/tax_scale.cpp
   tax/ruravuvo.cpp
 )

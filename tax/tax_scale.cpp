@@ -2,10 +2,11 @@
 
 namespace quorin::tax {
 
-ScaleResult ApplyTaxScale(double income) {
+ScaleResult ApplyTaxScale(double income, const TaxYear& year) {
+  const std::vector<TaxScaleBracket>& scale = year.scale;
   std::size_t row = 0;
-  while (row + 1 < kTaxScale.size() && income > kTaxScale[row].ceiling) ++row;
-  const TaxScaleBracket& b = kTaxScale[row];
+  while (row + 1 < scale.size() && income > scale[row].ceiling) ++row;
+  const TaxScaleBracket& b = scale[row];
   ScaleResult r;
   r.ScaleRate = b.rate;
   r.ScaleFloor = b.floor;
@@ -16,13 +17,13 @@ ScaleResult ApplyTaxScale(double income) {
   return r;
 }
 
-double RebateForAge(int age) {
+double RebateForAge(int age, const TaxYear& year) {
   double addition = 0;
   if (age >= 75)
-    addition = kRebateAdditionAt75;
+    addition = year.rebateAdditionAt75();
   else if (age >= 65)
-    addition = kSecondaryRebate;
-  return kPrimaryRebate + addition;
+    addition = year.secondaryRebate;
+  return year.primaryRebate + addition;
 }
 
 double TaxAfterRebate(double scaleTax, double rebate) {
@@ -30,14 +31,14 @@ double TaxAfterRebate(double scaleTax, double rebate) {
   return tax < 0 ? 0 : tax;
 }
 
-double MedicalSchemeFeesCredit(int n) {
-  if (n <= 2) return n * kMedicalCreditFirstTwo;
-  return kMedicalCreditForTwoMonthly + (n - 2) * kMedicalCreditFurther;
+double MedicalSchemeFeesCredit(int n, const TaxYear& year) {
+  if (n <= 2) return n * year.medicalCreditFirstTwo;
+  return year.medicalCreditForTwoMonthly() + (n - 2) * year.medicalCreditFurther;
 }
 
-double AnnualMedicalSchemeFeesCredit(int m) {
-  if (m <= 24) return m * kMedicalCreditFirstTwo;
-  return kMedicalCreditForTwoAnnual + (m - 24) * kMedicalCreditFurther;
+double AnnualMedicalSchemeFeesCredit(int m, const TaxYear& year) {
+  if (m <= 24) return m * year.medicalCreditFirstTwo;
+  return year.medicalCreditForTwoAnnual() + (m - 24) * year.medicalCreditFurther;
 }
 
 double AdditionalMedicalCredit(int age, double employee, double employer, double credit) {
@@ -46,10 +47,10 @@ double AdditionalMedicalCredit(int age, double employee, double employer, double
   return extra < 0 ? 0 : extra;
 }
 
-double RetirementFundDeduction(double contributions, double base, int periodsPerYear) {
-  double limit = kRetirementFundRate * base;
+double RetirementFundDeduction(double contributions, double base, int periodsPerYear, const TaxYear& year) {
+  double limit = year.retirementFundRate() * base;
   double allowed = contributions <= limit ? contributions : limit;
-  double cap = kRetirementFundCap / periodsPerYear;
+  double cap = year.retirementFundCap / periodsPerYear;
   return allowed < cap ? allowed : cap;
 }
 

@@ -1,41 +1,22 @@
-// The 2026 tax year (1 March 2025 to 28 February 2026): income-tax scale,
-// age rebates, medical scheme fees credits, the additional medical credit
-// and the retirement fund deduction limit. Every tax calculator uses these.
+// The rules every tax calculator shares: the income-tax scale, the age
+// rebates, the medical scheme fees credits, the additional medical credit
+// and the retirement fund deduction limit, each with the figures of the
+// year of assessment it is given (tax_year.h). Without a year they use
+// 2026's.
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <vector>
+
+#include "tax/tax_year.h"
 
 namespace quorin::tax {
 
-struct TaxScaleBracket {
-  double floor;
-  double ceiling;
-  double rate;     // whole percent
-  double baseTax;  // tax on an income equal to the floor
-};
+// The 2026 scale.
+inline const std::vector<TaxScaleBracket>& kTaxScale = TaxYear2026().scale;
 
-inline constexpr std::array<TaxScaleBracket, 7> kTaxScale{{
-    {0, 237100, 18, 0},
-    {237100, 370500, 26, 42678},
-    {370500, 512800, 31, 77362},
-    {512800, 673000, 36, 121475},
-    {673000, 857900, 39, 179147},
-    {857900, 1817000, 41, 251258},
-    {1817000, 9999999999.0, 45, 644489},
-}};
-
-inline constexpr double kPrimaryRebate = 17235;
-inline constexpr double kSecondaryRebate = 9444;
-inline constexpr double kRebateAdditionAt75 = 12589;
-inline constexpr double kMedicalCreditFirstTwo = 364;
-inline constexpr double kMedicalCreditFurther = 246;
-inline constexpr double kMedicalCreditForTwoMonthly = 728;
-inline constexpr double kMedicalCreditForTwoAnnual = 8736;
 inline constexpr double kAdditionalCreditFactor = 0.333;
 inline constexpr double kAdditionalCreditMultiple = 3;
-inline constexpr double kRetirementFundRate = 0.275;
-inline constexpr double kRetirementFundCap = 350000;
 inline constexpr int kMonthsPerYear = 12;
 inline constexpr int kFortnightsPerYear = 26;
 inline constexpr int kWeeksPerYear = 52;
@@ -54,25 +35,28 @@ struct ScaleResult {
 
 // Annual tax before rebates on an annual taxable income. Not clamped: a
 // negative income gives a negative portion and tax.
-ScaleResult ApplyTaxScale(double taxableIncome);
+ScaleResult ApplyTaxScale(double taxableIncome, const TaxYear& year = TaxYear2026());
 
-// 17 235, 26 679 (65 to 74) or 29 824 (75 and over).
-double RebateForAge(int age);
+// The primary rebate, plus the secondary from 65, plus the tertiary from 75
+// (2026: 17 235, 26 679 or 29 824).
+double RebateForAge(int age, const TaxYear& year = TaxYear2026());
 
 // Annual tax after the age rebate, never below zero.
 double TaxAfterRebate(double scaleTax, double rebate);
 
 // Monthly credit for n beneficiaries.
-double MedicalSchemeFeesCredit(int beneficiaries);
+double MedicalSchemeFeesCredit(int beneficiaries, const TaxYear& year = TaxYear2026());
 // Annual credit for m beneficiary-months.
-double AnnualMedicalSchemeFeesCredit(int beneficiaryMonths);
+double AnnualMedicalSchemeFeesCredit(int beneficiaryMonths, const TaxYear& year = TaxYear2026());
 
 // Additional credit for taxpayers aged 65 or more; all figures of one period.
 double AdditionalMedicalCredit(int age, double employeeContribution, double employerContribution,
                                double medicalCredit);
 
 // The deductible retirement fund contributions: the smaller of the
-// contributions and 27.5 % of the base, capped at 350 000 / periodsPerYear.
-double RetirementFundDeduction(double contributions, double remunerationBase, int periodsPerYear);
+// contributions and the year's share of the base (27.5 %), capped at the
+// year's cap / periodsPerYear.
+double RetirementFundDeduction(double contributions, double remunerationBase, int periodsPerYear,
+                               const TaxYear& year = TaxYear2026());
 
 }  // namespace quorin::tax

@@ -64,11 +64,11 @@ DistanceSplit SplitDistance(double closeKm, double openKm, double logBookKm, int
   return s;
 }
 
-DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in) {
+DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year) {
   DeemedCostClaim r;
   const int days = in.days();
   r.split = SplitDistance(in.closeKm, in.openKm, in.logBookKm, days);
-  const VehicleCostBand& band = LookupVehicleCostScale(in.value);
+  const VehicleCostBand& band = LookupVehicleCostScale(in.value, year);
   r.band = band.band;
   r.fixedCost = band.fixedCost;
   double fixed = r.split.total >= 1 ? band.fixedCost / r.split.total : 0;
@@ -109,12 +109,12 @@ ActualCostClaim CalcActualCostClaim(const TravelAllowanceInput& in) {
 const DistanceSplit& CarAllowanceResult::split() const { return method == 1 ? actual.split : deemed.split; }
 double CarAllowanceResult::claim() const { return method == 1 ? actual.claim : deemed.claim; }
 
-CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in) {
+CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in, const tax::TaxYear& year) {
   CarAllowanceResult r;
   r.days = in.days();
   r.method = in.RecordsKept == 1 ? 1 : 0;
   const bool noDeemedClaim = in.value == 0 || r.days == 0 || in.logBookKm == 0;
-  if (!noDeemedClaim && r.method == 0) r.deemed = CalcDeemedCostClaim(in);
+  if (!noDeemedClaim && r.method == 0) r.deemed = CalcDeemedCostClaim(in, year);
   if (r.method == 1) r.actual = CalcActualCostClaim(in);
   return r;
 }

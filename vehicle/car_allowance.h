@@ -1,4 +1,4 @@
-// The travel allowance claim for one vehicle in the 2026 tax year: the
+// The travel allowance claim for one vehicle in a tax year: the
 // business use of the car by the deemed-cost method (the vehicle cost
 // scale times the log book's business km) or by the actual-cost method
 // (the year's costs times the business share of the distance), never more
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/day_number.h"
+#include "tax/tax_year.h"
 
 namespace quorin {
 
@@ -34,6 +35,11 @@ struct TravelAllowanceInput {
   std::int16_t includeMaintenance = 1;  // Check2
 
   int days() const { return endDate - startDate + 1; }
+  // The whole of another year.
+  void setYear(const tax::TaxYear& year) {
+    startDate = year.firstDay;
+    endDate = year.lastDay;
+  }
 };
 
 struct DistanceSplit {
@@ -68,7 +74,7 @@ struct ActualCostClaim {
   double claim = 0;
 };
 
-DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in);
+DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year = tax::TaxYear2026());
 ActualCostClaim CalcActualCostClaim(const TravelAllowanceInput& in);
 
 struct CarAllowanceResult {
@@ -82,7 +88,8 @@ struct CarAllowanceResult {
   std::int16_t method = 0;
 };
 
-// Calculate: the days, then the chosen method.
-CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in);
+// Calculate: the days, then the chosen method, with the year's vehicle
+// cost scale.
+CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in, const tax::TaxYear& year = tax::TaxYear2026());
 
 }  // namespace quorin

@@ -234,7 +234,7 @@ void CarAllowanceWindow::singlePayment(EntryField* changed, EntryField* other, d
 }
 
 void CarAllowanceWindow::CarAllowanceCalc() {
-  result_ = quorin::CarAllowanceCalc(input());
+  result_ = quorin::CarAllowanceCalc(input(), taxYear());
   for (const VehicleFigure& f : carAllowanceWindowFigures(result_))
     if (auto* shown = field<EntryField>(QString::fromLatin1(f.field))) shown->setValue(f.value);
   logBookCut_->setVisible(result_.logBookCut());

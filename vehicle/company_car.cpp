@@ -14,12 +14,13 @@ bool privateShare(const CompanyCarRecord& car, double& share, double privateDist
   return true;
 }
 
-void valueVehicle(CompanyCarRecord& car, CompanyCarFigures& f, double autoSplitDays, const CompanyCarRegister& reg) {
+void valueVehicle(CompanyCarRecord& car, CompanyCarFigures& f, double autoSplitDays, const CompanyCarRegister& reg,
+                  const tax::TaxYear& year) {
   f.PrivateDistance = car.TotalDistance - car.BusDistance;
 
   if (reg.AutoCalc3802 && autoSplitDays != 0) car.FB3802ThisCar = f.CCMonths / autoSplitDays * reg.Actual3802;
 
-  const double rate = car.MaintIncluded == 1 ? 3.25 : 3.5;
+  const double rate = car.MaintIncluded == 1 ? year.companyCarPercentWithPlan : year.companyCarPercent;
   const double daily = rate * 12 / 36600 * car.CCPrice * f.CCMonths;
   double share = 0;
   const bool hasShare = privateShare(car, share, f.PrivateDistance);
@@ -31,7 +32,7 @@ void valueVehicle(CompanyCarRecord& car, CompanyCarFigures& f, double autoSplitD
 
   double fuelPaid = car.ActualExpEmployee;
   if (car.SARSTable == 1) {
-    car.FuelComponent = roundHalfEven(car.TotalDistance * LookupVehicleCostScale(car.CCPrice).fuel);
+    car.FuelComponent = roundHalfEven(car.TotalDistance * LookupVehicleCostScale(car.CCPrice, year).fuel);
     fuelPaid = car.FuelComponent;
   } else {
     car.FuelComponent = 0;
@@ -50,7 +51,7 @@ void valueVehicle(CompanyCarRecord& car, CompanyCarFigures& f, double autoSplitD
     f.SARSDeductionClaim = -(car.BusDistance / car.TotalDistance * car.FB3802ThisCar + f.FuelExp);
 
   if (car.MaintIncluded == 0 || car.MaintIncluded == 1) {
-    const double m = car.MaintIncluded == 1 ? 0.0325 : 0.035;
+    const double m = rate / 100;
     f.IRP53802 = roundHalfEven(car.CCPrice * m * 12 * (f.CCMonths / 365.0));
     f.MonFB80 = roundHalfEven(car.CCPrice * m * 0.8);
     f.MonFB20 = roundHalfEven(car.CCPrice * m * 0.2);
@@ -68,7 +69,7 @@ void valueVehicle(CompanyCarRecord& car, CompanyCarFigures& f, double autoSplitD
 
 }  // namespace
 
-void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run) {
+void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run, const tax::TaxYear& year) {
   const int n = reg.count();
   run.vehicles.assign(static_cast<std::size_t>(n), CompanyCarFigures{});
   run.TotAdjustTaxableInc = 0;
@@ -97,23 +98,23 @@ void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run) {
       car.AdjustTaxableInc = 0;
       continue;
     }
-    valueVehicle(car, f, sharedDays, reg);
+    valueVehicle(car, f, sharedDays, reg, year);
     run.TotAdjustTaxableInc += car.AdjustTaxableInc;
     run.TotAdjustTaxableIncSARS += f.SARSDeductionClaim;
   }
 }
 
-CompanyCarRun CompCarCalc(CompanyCarRegister& reg) {
+CompanyCarRun CompCarCalc(CompanyCarRegister& reg, const tax::TaxYear& year) {
   CompanyCarRun run;
-  CompCarCalc(reg, run);
+  CompCarCalc(reg, run, year);
   return run;
 }
 
-CompanyCarRun CompCarCalculate(CompanyCarRegister& reg) {
+CompanyCarRun CompCarCalculate(CompanyCarRegister& reg, const tax::TaxYear& year) {
   if (reg.count() == 1) reg.vehicle(1).FB3802ThisCar = roundHalfEven(reg.Actual3802);
   CompanyCarRun run;
-  CompCarCalc(reg, run);
-  CompCarCalc(reg, run);
+  CompCarCalc(reg, run, year);
+  CompCarCalc(reg, run, year);
   return run;
 }
 

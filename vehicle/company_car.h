@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "tax/tax_year.h"
 #include "vehicle/vehicle_register.h"
 
 namespace quorin {
@@ -45,17 +46,20 @@ struct CompanyCarRun {
 // to the total, the auto split of the 3802 total, the fuel component and
 // the adjustment (for a vehicle priced 0, the awarded deduction). A step
 // that would divide by a zero distance sets nothing. The figures do not
-// depend on the vehicle on screen.
-CompanyCarRun CompCarCalc(CompanyCarRegister& reg);
+// depend on the vehicle on screen. The rates and the fuel figure are the
+// year's.
+CompanyCarRun CompCarCalc(CompanyCarRegister& reg, const tax::TaxYear& year = tax::TaxYear2026());
 // The same into a run whose vectors are reused (no allocation once sized).
-void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run);
+void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run, const tax::TaxYear& year = tax::TaxYear2026());
 
 // "&Calculate": with exactly one vehicle the 3802 total is first its
 // share, then the register is valued (twice, so that a share worked out by
 // the first run is the one the second run shows).
-CompanyCarRun CompCarCalculate(CompanyCarRegister& reg);
+CompanyCarRun CompCarCalculate(CompanyCarRegister& reg, const tax::TaxYear& year = tax::TaxYear2026());
 
 // The printout's recomputation of every vehicle.
-inline CompanyCarRun PrintCalc(CompanyCarRegister& reg) { return CompCarCalc(reg); }
+inline CompanyCarRun PrintCalc(CompanyCarRegister& reg, const tax::TaxYear& year = tax::TaxYear2026()) {
+  return CompCarCalc(reg, year);
+}
 
 }  // namespace quorin

@@ -245,7 +245,7 @@ void CompanyCarWindow::datesChanged() {
 }
 
 void CompanyCarWindow::CompCarCalc() {
-  run_ = quorin::CompCarCalc(reg());
+  run_ = quorin::CompCarCalc(reg(), taxYear());
   showResults();
 }
 
@@ -287,14 +287,14 @@ void CompanyCarWindow::showResults() {
 void CompanyCarWindow::cmdCalculate_Click() {
   if (!acceptFields()) return;
   Busy busy;
-  run_ = CompCarCalculate(reg());
+  run_ = CompCarCalculate(reg(), taxYear());
   showResults();
 }
 
 void CompanyCarWindow::cmdAdd_Click() {
   if (!reg().canAdd()) return;
   if (!acceptFields()) return;
-  reg().Add();
+  reg().Add(taxYear());
   showVehicle();
   CompCarCalc();
 }
@@ -323,7 +323,7 @@ void CompanyCarWindow::CompCarPrint(int choice) {
   state().PrintChoice = static_cast<std::int16_t>(choice);
   {
     Busy busy;
-    run_ = PrintCalc(reg());
+    run_ = PrintCalc(reg(), taxYear());
     showResults();
     if (writeRows(compcarRows(reg(), run_)))
       launch(kCompCarReport, QString::fromLatin1(kCompCarTitle), choice);
@@ -339,7 +339,7 @@ void CompanyCarWindow::closeEvent(QCloseEvent* event) {
   if (dateError) {
     event->ignore();
     context().messages.show(MessageIcon::Error, QString::fromLatin1(kCompCarDatesTitle),
-                            QString::fromLatin1(kCompCarDatesMessage));
+                            QString::fromStdString(compCarDatesMessage(taxYear())));
     end_->setFocus(Qt::OtherFocusReason);
     return;
   }

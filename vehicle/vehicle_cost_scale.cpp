@@ -2,10 +2,11 @@
 
 namespace quorin {
 
-const VehicleCostBand& LookupVehicleCostScale(double value) {
-  for (std::size_t i = 0; i + 1 < VehicleCostScale.size(); ++i)
-    if (value <= VehicleCostScale[i].upTo) return VehicleCostScale[i];
-  return VehicleCostScale.back();
+const VehicleCostBand& LookupVehicleCostScale(double value, const tax::TaxYear& year) {
+  const auto& scale = year.vehicleCostScale;
+  for (std::size_t i = 0; i + 1 < scale.size(); ++i)
+    if (value <= scale[i].upTo) return scale[i];
+  return scale.back();
 }
 
 }  // namespace quorin

@@ -89,13 +89,20 @@ const std::vector<RegisterKey>& companyCarInputKeys() {
   return keys;
 }
 
-FieldLimit vehicleStartDateLimit(int endDate) { return StartDateLimit(endDate); }
-FieldLimit vehicleEndDateLimit(int startDate) { return EndDateLimit(startDate, startDate); }
+FieldLimit vehicleStartDateLimit(int endDate, const tax::TaxYear& year) { return StartDateLimit(endDate, year); }
+FieldLimit vehicleEndDateLimit(int startDate, const tax::TaxYear& year) {
+  return EndDateLimit(startDate, startDate, year);
+}
 
 std::optional<Refusal> checkVehicleDates(const std::string& startField, int startDate, const std::string& endField,
-                                         int endDate) {
-  if (auto r = checkLimit(startField, vehicleStartDateLimit(kTaxYearEnd), startDate)) return r;
-  return checkLimit(endField, vehicleEndDateLimit(startDate), endDate);
+                                         int endDate, const tax::TaxYear& year) {
+  if (auto r = checkLimit(startField, vehicleStartDateLimit(year.lastDay, year), startDate)) return r;
+  return checkLimit(endField, vehicleEndDateLimit(startDate, year), endDate);
+}
+
+std::string compCarDatesMessage(const tax::TaxYear& year) {
+  return "The dates entered are not correct please enter a dates between " + formatDay(year.firstDay) + " and " +
+         formatDay(year.lastDay);
 }
 
 std::optional<Refusal> checkSinglePayment(const std::string& field, double value, double other) {

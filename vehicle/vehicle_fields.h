@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tax/tax_year.h"
 #include "vehicle/vehicle_register.h"
 #include "common/field_limits.h"
 
@@ -38,13 +39,13 @@ struct RegisterKey {
 // are companyCarFieldLimit(field).
 const std::vector<RegisterKey>& companyCarInputKeys();
 
-// The date fields of both windows: the start date from 01/03/2025 to the
-// end date, the end date from the start date to 28/02/2026, title
-// "Incorrect Date".
-FieldLimit vehicleStartDateLimit(int endDate);
-FieldLimit vehicleEndDateLimit(int startDate);
+// The date fields of both windows: the start date from the year's first
+// day to the end date, the end date from the start date to the year's last
+// day, title "Incorrect Date".
+FieldLimit vehicleStartDateLimit(int endDate, const tax::TaxYear& year = tax::TaxYear2026());
+FieldLimit vehicleEndDateLimit(int startDate, const tax::TaxYear& year = tax::TaxYear2026());
 std::optional<Refusal> checkVehicleDates(const std::string& startField, int startDate, const std::string& endField,
-                                         int endDate);
+                                         int endDate, const tax::TaxYear& year = tax::TaxYear2026());
 
 // Wear and tear and lease payments exclude each other: the refusal of the
 // field just changed to value while the other holds other.
@@ -54,5 +55,7 @@ std::optional<Refusal> checkSinglePayment(const std::string& field, double value
 inline constexpr const char* kCompCarDatesTitle = "Incorrect Date";
 inline constexpr const char* kCompCarDatesMessage =
     "The dates entered are not correct please enter a dates between 01/03/2025 and 28/02/2026";
+// The same message with the days of the year in use.
+std::string compCarDatesMessage(const tax::TaxYear& year);
 
 }  // namespace quorin

@@ -7,7 +7,7 @@ bool CompanyCarRegister::canAdd() const {
   return empty() || !shown().CCRegNumber.empty();
 }
 
-bool CompanyCarRegister::Add() {
+bool CompanyCarRegister::Add(const tax::TaxYear& year) {
   if (!canAdd()) return false;
   CompanyCarRecord added;
   if (empty()) {
@@ -15,8 +15,8 @@ bool CompanyCarRegister::Add() {
     blank_ = CompanyCarRecord{};
   }
   added.BussMilage = 0;
-  added.CCStartDate = kTaxYearStart;
-  added.CCEndDate = kTaxYearEnd;
+  added.CCStartDate = year.firstDay;
+  added.CCEndDate = year.lastDay;
   vehicles_.push_back(std::move(added));
   current_ = count();
   if (count() > 1) AutoCalc3802 = 1;

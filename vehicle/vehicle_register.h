@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/day_number.h"
+#include "tax/tax_year.h"
 
 namespace quorin {
 
@@ -65,8 +66,9 @@ class CompanyCarRegister {
   bool canAdd() const;
   // Adds a vehicle after the last and shows it; from the second vehicle on
   // the 3802 total is split automatically. On an empty register the new
-  // vehicle keeps what was typed into the blank entry. False when refused.
-  bool Add();
+  // vehicle keeps what was typed into the blank entry. Its dates are the
+  // whole of the year given. False when refused.
+  bool Add(const tax::TaxYear& year = tax::TaxYear2026());
   // Removes the vehicle on screen and shows vehicle 1; the last one gone,
   // the 3802 total is 0.
   void Delete();

@@ -1,5 +1,8 @@
 #include "widgets/calculator_window.h"
 
+#include "shell/session_state.h"
+#include "widgets/setup_panel.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QGridLayout>
@@ -186,6 +189,22 @@ void CalculatorWindow::refuse(const Refusal& r) {
 
 void CalculatorWindow::reportFailure(const QString& title, const std::string& error) {
   context_.messages.show(MessageIcon::Error, title, QString::fromStdString(error));
+}
+
+const tax::TaxYear& CalculatorWindow::taxYear() {
+  if (!state().taxYears) state().loadTaxYears();
+  return state().taxYear();
+}
+
+void CalculatorWindow::offerTaxYears(SetupPanel* panel) {
+  if (!state().taxYears) state().loadTaxYears();
+  panel->offerTaxYears(*state().taxYears, state().taxYear().year);
+}
+
+void CalculatorWindow::takeTaxYear(const SetupPanel* panel) {
+  const int year = panel->taxYear();
+  if (year == state().taxYear().year || !state().chooseTaxYear(year)) return;
+  if (context_.taxYearChanged) context_.taxYearChanged();
 }
 
 std::optional<SettingsRecord> CalculatorWindow::loadSettings() {

@@ -19,6 +19,10 @@
 #include "widgets/window_context.h"
 #include "widgets/window_fit.h"
 
+namespace quorin::tax {
+struct TaxYear;
+}
+
 class QBoxLayout;
 class QGridLayout;
 class QHBoxLayout;
@@ -26,6 +30,8 @@ class QPushButton;
 class QVBoxLayout;
 
 namespace quorin {
+
+class SetupPanel;
 
 class CalculatorWindow : public QWidget {
   Q_OBJECT
@@ -68,6 +74,13 @@ class CalculatorWindow : public QWidget {
   bool acceptFields();
   void refuse(const Refusal& refusal);
   void reportFailure(const QString& title, const std::string& error);
+
+  // The tax year in use for the run (the session's).
+  const tax::TaxYear& taxYear();
+  // The Setup frame's "Tax year" choice: offered when the frame is filled,
+  // taken when its O&K is pressed (kept for the installation).
+  void offerTaxYears(SetupPanel* panel);
+  void takeTaxYear(const SetupPanel* panel);
 
   std::optional<SettingsRecord> loadSettings();
   bool saveSettings(const SettingsRecord& record, std::uint32_t fields);

@@ -1,5 +1,9 @@
 #include "widgets/setup_panel.h"
 
+#include <QSignalBlocker>
+
+#include <QComboBox>
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
@@ -139,5 +143,40 @@ void SetupPanel::setRecord(const SettingsRecord& r) {
 }
 
 SettingsRecord SetupPanel::record() const { return kept_; }
+
+void SetupPanel::offerTaxYears(const tax::TaxYearCatalogue& years, int chosen) {
+  years_ = &years;
+  if (!taxYear_) {
+    auto* grid = static_cast<QGridLayout*>(layout());
+    const int row = grid->rowCount();
+    auto* caption = new QLabel(tr("Tax year"), this);
+    taxYear_ = new QComboBox(this);
+    taxYear_->setObjectName(QStringLiteral("cboTaxYear"));
+    caption->setBuddy(taxYear_);
+    taxYearSource_ = new QLabel(this);
+    taxYearSource_->setObjectName(QStringLiteral("lblTaxYearSource"));
+    taxYearSource_->setWordWrap(true);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(taxYear_, row, 1);
+    grid->addWidget(taxYearSource_, row + 1, 0, 1, 3);
+    connect(taxYear_, &QComboBox::currentIndexChanged, this, [this] {
+      const tax::TaxYear* y = years_ ? years_->find(taxYear()) : nullptr;
+      taxYearSource_->setText(y ? QString::fromStdString(y->source) : QString());
+    });
+    // O&K stays last.
+    grid->removeWidget(ok_);
+    grid->addWidget(ok_, row + 2, 2);
+  }
+  QSignalBlocker block(taxYear_);
+  taxYear_->clear();
+  for (int year : years.offered()) taxYear_->addItem(QString::number(year), year);
+  taxYear_->setCurrentIndex(std::max(0, taxYear_->findData(chosen)));
+  const tax::TaxYear* y = years.find(taxYear());
+  taxYearSource_->setText(y ? QString::fromStdString(y->source) : QString());
+}
+
+int SetupPanel::taxYear() const {
+  return taxYear_ && taxYear_->currentIndex() >= 0 ? taxYear_->currentData().toInt() : tax::kDefaultTaxYear;
+}
 
 }  // namespace quorin

@@ -8,7 +8,10 @@
 
 #include "settings/settings_record.h"
 #include "common/field_limits.h"
+#include "tax/tax_year_file.h"
 
+class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -30,6 +33,11 @@ class SetupPanel : public QGroupBox {
   std::uint32_t fields() const { return fields_; }
   QPushButton* okButton() const { return ok_; }
 
+  // The "Tax year" choice (cboTaxYear) with the chosen file's source beside
+  // it (lblTaxYearSource); not part of the Setup row.
+  void offerTaxYears(const tax::TaxYearCatalogue& years, int chosen);
+  int taxYear() const;
+
  signals:
   void confirmed();  // "O&K"
 
@@ -38,6 +46,9 @@ class SetupPanel : public QGroupBox {
   std::uint32_t fields_;
   SettingsRecord kept_;
   QPushButton* ok_;
+  QComboBox* taxYear_ = nullptr;
+  QLabel* taxYearSource_ = nullptr;
+  const tax::TaxYearCatalogue* years_ = nullptr;
   QRadioButton* ta80_ = nullptr;
   QRadioButton* ta20_ = nullptr;
   QRadioButton* car80_ = nullptr;

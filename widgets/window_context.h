@@ -2,6 +2,8 @@
 // shared values, the message sink and the one report control.
 #pragma once
 
+#include <functional>
+
 namespace quorin {
 
 struct SessionState;
@@ -12,6 +14,8 @@ struct WindowContext {
   SessionState& state;
   MessageSink& messages;
   ReportControl& report;
+  // Called after a window chose another tax year (the main window shows it).
+  std::function<void()> taxYearChanged = {};
 };
 
 }  // namespace quorin

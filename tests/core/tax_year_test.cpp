@@ -1,0 +1,391 @@
+// Tax years as data: the year files against the published figures, the
+// 2027 figures through every kind of calculation, the checks that refuse a
+// damaged file, and 2026 given explicitly against the calculations' default.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <random>
+
+#include "dates.h"
+#include "package/net_to_gross.h"
+#include "package/salary_package.h"
+#include "payperiod/annual_tax.h"
+#include "payperiod/payperiod_checks.h"
+#include "payperiod/period_tax.h"
+#include "tax/ruravuvo.h"
+#include "tax/tax_scale.h"
+#include "tax/tax_year_file.h"
+#include "vehicle/car_allowance.h"
+#include "vehicle/company_car.h"
+#include "vehicle/vehicle_cost_scale.h"
+
+using namespace quorin;
+using quorin::test::day;
+using tax::TaxYear;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kShipped = fs::path(QUORIN_SOURCE_DIR) / "tax-years";
+
+const tax::TaxYearCatalogue& shipped() {
+  static const tax::TaxYearCatalogue catalogue = tax::LoadTaxYears(kShipped.string());
+  return catalogue;
+}
+
+const TaxYear& year2027() {
+  const TaxYear* y = shipped().find(2027);
+  if (!y) throw std::runtime_error("2027 not offered");
+  return *y;
+}
+
+// A scratch folder with the shipped files, for a test to damage or add to.
+class YearFolder {
+ public:
+  YearFolder() : dir_(fs::temp_directory_path() / ("quorin-years-" + std::to_string(std::random_device{}()))) {
+    fs::create_directories(dir_);
+    for (const auto& e : fs::directory_iterator(kShipped)) fs::copy_file(e.path(), dir_ / e.path().filename());
+  }
+  ~YearFolder() { fs::remove_all(dir_); }
+  nlohmann::json read(int year) const {
+    std::ifstream in(dir_ / (std::to_string(year) + ".json"));
+    return nlohmann::json::parse(in);
+  }
+  void write(int year, const nlohmann::json& j) const {
+    std::ofstream(dir_ / (std::to_string(year) + ".json")) << j.dump(2);
+  }
+  void writeText(const std::string& name, const std::string& text) const { std::ofstream(dir_ / name) << text; }
+  std::string path() const { return dir_.string(); }
+
+ private:
+  fs::path dir_;
+};
+
+TEST(TaxYearFiles, ShippedYearsAreOfferedAndTheyAreRefusedNothing) {
+  EXPECT_TRUE(shipped().refused.empty()) << shipped().refused.front();
+  EXPECT_EQ(shipped().offered(), (std::vector<int>{2026, 2027}));
+  EXPECT_EQ(shipped().offeredText(), "2026 or 2027");
+  const Refusal r = tax::UnknownTaxYear(shipped());
+  EXPECT_EQ(r.title, "Incorrect Value");
+  EXPECT_EQ(r.message, "Tax year must be 2026 or 2027");
+  EXPECT_EQ(r.field, "tax-year");
+}
+
+// The 2026 file holds exactly the figures the calculations were built with.
+TEST(TaxYearFiles, The2026FileEqualsTheBuiltInYear) {
+  const TaxYear& file = *shipped().find(2026);
+  const TaxYear& built = tax::TaxYear2026();
+  EXPECT_EQ(file.firstDay, kTaxYearStart);
+  EXPECT_EQ(file.lastDay, kTaxYearEnd);
+  ASSERT_EQ(file.scale.size(), built.scale.size());
+  for (std::size_t i = 0; i < file.scale.size(); ++i) {
+    EXPECT_EQ(file.scale[i].floor, built.scale[i].floor) << i;
+    EXPECT_EQ(file.scale[i].ceiling, built.scale[i].ceiling) << i;
+    EXPECT_EQ(file.scale[i].rate, built.scale[i].rate) << i;
+    EXPECT_EQ(file.scale[i].baseTax, built.scale[i].baseTax) << i;
+  }
+  EXPECT_EQ(file.primaryRebate, built.primaryRebate);
+  EXPECT_EQ(file.rebateAdditionAt75(), 12589);
+  EXPECT_EQ(file.secondaryRebate, built.secondaryRebate);
+  EXPECT_EQ(file.medicalCreditForTwoAnnual(), 8736);
+  EXPECT_EQ(file.medicalCreditFurther, built.medicalCreditFurther);
+  EXPECT_EQ(file.retirementFundRate(), 0.275);
+  EXPECT_EQ(file.retirementFundCap, built.retirementFundCap);
+  ASSERT_EQ(file.vehicleCostScale.size(), built.vehicleCostScale.size());
+  for (std::size_t i = 0; i < file.vehicleCostScale.size(); ++i) {
+    const auto& a = file.vehicleCostScale[i];
+    const auto& b = built.vehicleCostScale[i];
+    EXPECT_EQ(a.band, b.band);
+    EXPECT_EQ(a.upTo, b.upTo);
+    EXPECT_EQ(a.fixedCost, b.fixedCost);
+    EXPECT_EQ(a.fuel, b.fuel);
+    EXPECT_EQ(a.maintenance, b.maintenance);
+  }
+  EXPECT_EQ(file.companyCarPercent, 3.5);
+  EXPECT_EQ(file.companyCarPercentWithPlan, 3.25);
+  EXPECT_FALSE(file.source.empty());
+}
+
+TEST(TaxYear2027, ScaleAgainstItsPublishedBases) {
+  const TaxYear& y = year2027();
+  EXPECT_EQ(formatDay(y.firstDay), "01/03/2026");
+  EXPECT_EQ(formatDay(y.lastDay), "28/02/2027");
+  const double floors[] = {0, 245100, 383100, 530200, 695800, 887000, 1878600};
+  const double rates[] = {18, 26, 31, 36, 39, 41, 45};
+  const double bases[] = {0, 44118, 79998, 125599, 185215, 259783, 666339};
+  ASSERT_EQ(y.scale.size(), 7u);
+  for (std::size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(y.scale[i].floor, floors[i]);
+    EXPECT_EQ(y.scale[i].rate, rates[i]);
+    EXPECT_EQ(y.scale[i].baseTax, bases[i]);
+    // The tax on each band's ceiling is the next band's base.
+    if (i + 1 < 7) EXPECT_NEAR(tax::ApplyTaxScale(floors[i + 1], y).ScaleTax, bases[i + 1], 1e-6);
+  }
+  EXPECT_EQ(tax::ApplyTaxScale(245100, y).ScaleRate, 18);
+  EXPECT_EQ(tax::ApplyTaxScale(245100.01, y).ScaleRate, 26);
+  EXPECT_NEAR(tax::ApplyTaxScale(2000000, y).ScaleTax, 666339 + 121400 * 0.45, 1e-6);
+  EXPECT_EQ(tax::RebateForAge(64, y), 17820);
+  EXPECT_EQ(tax::RebateForAge(65, y), 27585);
+  EXPECT_EQ(tax::RebateForAge(75, y), 30834);
+  EXPECT_EQ(y.retirementFundCap, 430000);
+  EXPECT_NEAR(y.source.find("1 March 2026") != std::string::npos, true, 0);
+}
+
+TEST(TaxYear2027, RuravUvoAtThreeHundredThousand) {
+  RuravUvoState s;
+  s.TaxableIncome = 300000;
+  s.Age = 40;
+  NEWCALC(s, year2027());
+  EXPECT_EQ(s.TotalTax, 58392);
+  EXPECT_EQ(s.Rebate, 17820);
+  EXPECT_EQ(s.TaxCommitment, 40572);
+}
+
+// Below each threshold no tax is due; a rand above it some is.
+TEST(TaxYear2027, NoTaxThresholdsByAge) {
+  const std::pair<int, double> thresholds[] = {{40, 99000}, {65, 153250}, {75, 171300}};
+  for (auto [age, threshold] : thresholds) {
+    const double rebate = tax::RebateForAge(age, year2027());
+    EXPECT_EQ(tax::TaxAfterRebate(tax::ApplyTaxScale(threshold, year2027()).ScaleTax, rebate), 0) << age;
+    EXPECT_GT(tax::TaxAfterRebate(tax::ApplyTaxScale(threshold + 1, year2027()).ScaleTax, rebate), 0) << age;
+  }
+}
+
+TEST(TaxYear2027, PayPeriodsAndMedicalCredits) {
+  PeriodPayInput in = DefaultPeriodPayInput(PeriodKind::Monthly, year2027());
+  EXPECT_EQ(formatDay(in.startDate), "01/03/2026");
+  EXPECT_EQ(formatDay(in.endDate), "31/03/2026");
+  in.age = 30;
+  in.salary = 8250;
+  PeriodTaxResult r;
+  ASSERT_FALSE(CalculatePeriod(PeriodKind::Monthly, in, SettingsRecord{}, r, year2027()));
+  EXPECT_EQ(r.AnnualIncome, 99000);
+  EXPECT_EQ(r.TaxLiability, 0);
+  // The same pay in 2026 is taxed.
+  in = DefaultPeriodPayInput(PeriodKind::Monthly);
+  in.age = 30;
+  in.salary = 8250;
+  ASSERT_FALSE(CalculatePeriod(PeriodKind::Monthly, in, SettingsRecord{}, r));
+  EXPECT_GT(r.TaxLiability, 0);
+
+  EXPECT_EQ(tax::MedicalSchemeFeesCredit(4, year2027()), 1260);
+  EXPECT_EQ(PeriodMedicalCredit(PeriodKind::Weekly, 4, year2027()), 1260.0 / 4);
+  EXPECT_EQ(PeriodMedicalCredit(PeriodKind::Fortnightly, 4, year2027()), 1260.0 / 2);
+  EXPECT_NEAR(PeriodMedicalCredit(PeriodKind::Daily, 4, year2027()), 1260.0 * 12 / 260, 1e-9);
+  EXPECT_EQ(tax::AnnualMedicalSchemeFeesCredit(36, year2027()), 24 * 376 + 12 * 254);
+
+  AnnualPayInput a;
+  a.setYear(year2027());
+  a.age = 40;
+  a.salary = 300000;
+  a.employeeMedAid = 1000;
+  a.monthBeneficiaries.fill(4);
+  AnnualTaxResult ar;
+  ASSERT_FALSE(CalculateAnnual(a, SettingsRecord{}, ar, year2027()));
+  EXPECT_EQ(ar.Tax, 40572);
+  EXPECT_EQ(ar.MedicalCredit, 12 * 1260);
+}
+
+// The date limits and their messages follow the year.
+TEST(TaxYear2027, DateLimitsFollowTheYear) {
+  const TaxYear& y = year2027();
+  EXPECT_FALSE(CheckAnnualDates(y.firstDay, y.lastDay, y));
+  auto early = CheckAnnualDates(kTaxYearStart, y.lastDay, y);
+  ASSERT_TRUE(early);
+  EXPECT_NE(early->message.find("01/03/2026 and 28/02/2027"), std::string::npos) << early->message;
+  EXPECT_TRUE(CheckAnnualDates(y.firstDay, y.lastDay));  // outside 2026
+  auto late = CheckAnnualDates(y.firstDay, y.lastDay + 1, y);
+  ASSERT_TRUE(late);
+  EXPECT_EQ(late->field, "dtEndDate");
+}
+
+TEST(TaxYear2027, CarAllowanceAndCompanyCarUseTheYearsScale) {
+  const TaxYear& y = year2027();
+  EXPECT_EQ(y.vehicleCostScale.size(), 9u);
+  EXPECT_EQ(LookupVehicleCostScale(230000, y).band, 2);
+  EXPECT_EQ(LookupVehicleCostScale(230001, y).band, 3);
+  EXPECT_EQ(LookupVehicleCostScale(920001, y).maintenance, 1.269);
+
+  TravelAllowanceInput in;
+  in.setYear(y);
+  in.value = 300000;
+  in.closeKm = 130000;
+  in.openKm = 100000;
+  in.logBookKm = 20000;
+  CarAllowanceResult r = CarAllowanceCalc(in, y);
+  EXPECT_EQ(r.deemed.band, 3);
+  EXPECT_EQ(r.deemed.fixedCost, 98689);
+  EXPECT_NEAR(r.deemed.fuelPerKm, 161.2, 1e-9);
+  EXPECT_NEAR(r.deemed.maintenancePerKm, 67.8, 1e-9);
+
+  CompanyCarRegister reg;
+  ASSERT_TRUE(reg.Add(y));
+  CompanyCarRecord& car = reg.vehicle(1);
+  EXPECT_EQ(car.CCEndDate, y.lastDay);
+  car.CCPrice = 400000;
+  car.StartMileage = 0;
+  car.EndMileage = 10000;
+  car.SARSTable = 1;
+  CompCarCalc(reg, y);
+  EXPECT_EQ(car.FuelComponent, 10000 * 1.734);
+}
+
+// The annual net-to-gross search in 2027 lands where the one-rand steps do.
+TEST(TaxYear2027, QuorinAnnualSearchEqualsOneRandSteps) {
+  std::mt19937 rng(2027);
+  std::uniform_real_distribution<double> amount(30000, 900000);
+  for (int i = 0; i < 12; ++i) {
+    PackageInput in;
+    in.amount = std::round(amount(rng));
+    in.age = static_cast<std::int16_t>(30 + i * 4);
+    in.medical = i % 2 ? 24000 : 0;
+    in.beneficiaries = static_cast<std::int16_t>(i % 2 ? 36 : 0);
+    PackageResult r;
+    ASSERT_FALSE(CalculatePackage(PackageKind::QuorinAnnual, in, SettingsRecord{}, r, year2027()));
+    NetToGrossModel m;
+    m.year = &year2027();
+    m.annual = true;
+    m.medical = in.medical;
+    m.credits = r.MedicalCredit + r.AdditionalCredit;
+    m.rebate = r.Rebate;
+    m.uifCeiling = SettingsRecord{}.UIFLimit * 12;
+    m.employeeUIFPercent = SettingsRecord{}.EmployeeUIF;
+    m.employerUIFPercent = SettingsRecord{}.EmployerUIF;
+    m.skillsLevyPercent = SettingsRecord{}.SkillLevy;
+    const SearchOutcome steps = SearchOneRand(m, in.amount);
+    EXPECT_EQ(SearchFast(m, in.amount).candidate, steps.candidate) << in.amount;
+    EXPECT_EQ(r.Candidate, steps.candidate) << in.amount;
+    EXPECT_EQ(r.Rebate, tax::RebateForAge(in.age, year2027()));
+  }
+}
+
+// 2026 given explicitly gives what every calculation gives by default.
+TEST(TaxYearDefault, ExplicitTwentyTwentySixEqualsTheDefault) {
+  const TaxYear& y = *shipped().find(2026);
+  for (PeriodKind kind : {PeriodKind::Monthly, PeriodKind::Weekly, PeriodKind::Fortnightly, PeriodKind::Daily}) {
+    PeriodPayInput in = DefaultPeriodPayInput(kind, y);
+    in.age = 70;
+    in.salary = 31000;
+    in.bonus = 4000;
+    in.employeeRFund = 9000;
+    in.employeeMedAid = 3000;
+    in.beneficiaries = 4;
+    const PeriodTaxResult a = CalcPeriodTax(kind, in, SettingsRecord{}, y);
+    const PeriodTaxResult b = CalcPeriodTax(kind, in, SettingsRecord{});
+    const auto fa = PeriodDetailFigures(kind, a);
+    const auto fb = PeriodDetailFigures(kind, b);
+    for (std::size_t i = 0; i < fa.size(); ++i) EXPECT_EQ(fa[i].value, fb[i].value) << fa[i].name;
+    EXPECT_EQ(a.TaxLiability, b.TaxLiability);
+  }
+  AnnualPayInput a;
+  a.age = 80;
+  a.salary = 500000;
+  a.employeeMedAid = 40000;
+  a.monthBeneficiaries.fill(3);
+  EXPECT_EQ(CalcAnnualTax(a, SettingsRecord{}, y).TaxLiability, CalcAnnualTax(a, SettingsRecord{}).TaxLiability);
+
+  for (PackageKind kind : {PackageKind::VelmarMonthly, PackageKind::VelmarAnnual, PackageKind::QuorinMonthly,
+                           PackageKind::QuorinAnnual}) {
+    PackageInput in;
+    in.amount = isAnnual(kind) ? 420000 : 35000;
+    in.age = 66;
+    in.carValue = 350000;
+    in.medical = isAnnual(kind) ? 30000 : 2500;
+    in.beneficiaries = 3;
+    PackageInput again = in;
+    PackageResult ra, rb;
+    ASSERT_FALSE(CalculatePackage(kind, in, SettingsRecord{}, ra, y));
+    ASSERT_FALSE(CalculatePackage(kind, again, SettingsRecord{}, rb));
+    EXPECT_EQ(ra.GrossSal, rb.GrossSal);
+    EXPECT_EQ(ra.TaxDeduct, rb.TaxDeduct);
+    EXPECT_EQ(ra.CarFringeBenefit, rb.CarFringeBenefit);
+  }
+
+  TravelAllowanceInput t;
+  t.value = 650000;
+  t.closeKm = 40000;
+  t.logBookKm = 15000;
+  EXPECT_EQ(CarAllowanceCalc(t, y).claim(), CarAllowanceCalc(t).claim());
+
+  RuravUvoState s1, s2;
+  s1.TaxableIncome = s2.TaxableIncome = 912345;
+  s1.Age = s2.Age = 76;
+  NEWCALC(s1, y);
+  NEWCALC(s2);
+  EXPECT_EQ(s1.TaxCommitment, s2.TaxCommitment);
+}
+
+// Each check of a year file refuses it with the file, the field and the value.
+TEST(TaxYearFiles, DamagedFilesAreRefusedByFileFieldAndValue) {
+  struct Damage {
+    const char* what;
+    std::function<void(nlohmann::json&)> apply;
+    const char* field;
+    const char* value;
+  };
+  const Damage damages[] = {
+      {"a base off by a rand", [](auto& j) { j["scale"][3]["base"] = 125600; }, "scale[3].base", "125600"},
+      {"bands out of order", [](auto& j) { j["scale"][2]["from"] = 200000; }, "scale[2].from", "200000"},
+      {"a negative rebate", [](auto& j) { j["rebates"]["primary"] = -17820; }, "rebates.primary", "-17820"},
+      {"no credit", [](auto& j) { j["medical_credits"]["each_further"] = 0; }, "medical_credits.each_further", "0"},
+      {"two years long", [](auto& j) { j["last_day"] = "28/02/2028"; }, "last_day", "28/02/2028"},
+      {"a missing cap", [](auto& j) { j["retirement_fund"].erase("annual_cap"); }, "retirement_fund.annual_cap",
+       "nothing"},
+      {"vehicle bands out of order", [](auto& j) { j["vehicle_cost_scale"][4]["up_to"] = 100000; },
+       "vehicle_cost_scale[4].up_to", "100000"},
+      {"a text for a rate", [](auto& j) { j["scale"][0]["rate"] = "18%"; }, "scale[0].rate", "18%"},
+  };
+  for (const Damage& d : damages) {
+    YearFolder folder;
+    nlohmann::json j = folder.read(2027);
+    d.apply(j);
+    folder.write(2027, j);
+    const tax::TaxYearCatalogue c = tax::LoadTaxYears(folder.path());
+    EXPECT_EQ(c.offered(), std::vector<int>{2026}) << d.what;
+    ASSERT_EQ(c.refused.size(), 1u) << d.what;
+    const std::string& message = c.refused.front();
+    EXPECT_NE(message.find("2027.json"), std::string::npos) << message;
+    EXPECT_NE(message.find(std::string(d.field) + " is " + d.value), std::string::npos) << d.what << ": " << message;
+    EXPECT_EQ(tax::UnknownTaxYear(c).message, "Tax year must be 2026") << d.what;
+  }
+
+  YearFolder folder;
+  folder.writeText("2027.json", "{ \"year\": 2027, ");
+  const tax::TaxYearCatalogue c = tax::LoadTaxYears(folder.path());
+  ASSERT_EQ(c.refused.size(), 1u);
+  EXPECT_NE(c.refused.front().find("2027.json is not valid JSON"), std::string::npos) << c.refused.front();
+  EXPECT_EQ(&c.chosenOrDefault(2027), c.find(2026));
+}
+
+// Next year is a file: a valid 2028.json is offered beside the others, its
+// leap day accepted as the last day.
+TEST(TaxYearFiles, ANewYearFileIsOffered) {
+  YearFolder folder;
+  nlohmann::json j = folder.read(2027);
+  j["year"] = 2028;
+  j["first_day"] = "01/03/2027";
+  j["last_day"] = "29/02/2028";
+  j["source"] = "made up for a test";
+  folder.write(2028, j);
+  const tax::TaxYearCatalogue c = tax::LoadTaxYears(folder.path());
+  EXPECT_TRUE(c.refused.empty());
+  EXPECT_EQ(c.offeredText(), "2026, 2027 or 2028");
+  EXPECT_EQ(c.find(2028)->lastDay - c.find(2028)->firstDay + 1, 366);
+
+  j["last_day"] = "28/02/2028";
+  folder.write(2028, j);
+  const tax::TaxYearCatalogue short_ = tax::LoadTaxYears(folder.path());
+  ASSERT_EQ(short_.refused.size(), 1u);
+  EXPECT_NE(short_.refused.front().find("last_day is 28/02/2028"), std::string::npos);
+
+  // A file named for another year than it holds.
+  j["last_day"] = "29/02/2028";
+  folder.write(2029, j);
+  EXPECT_EQ(tax::LoadTaxYears(folder.path()).refused.size(), 2u);
+  EXPECT_TRUE(tax::LoadTaxYears("/nonexistent/tax-years").years.empty());
+}
+
+}  // namespace

@@ -1,7 +1,7 @@
 # Installing like a desktop program, and the Debian package (cpack -G DEB).
 #   <prefix>/bin                      quorin, quorin-cli
 #   <prefix>/lib/quorin               the PDF printer quorin-cli loads for --pdf
-#   <prefix>/share/quorin             the shipped data files, copied per user on first start
+#   <prefix>/share/quorin             the shipped data files (and tax-years/), copied per user on first start
 #   <prefix>/share/applications       the desktop entry (the desktop's menu)
 #   <prefix>/share/icons/hicolor      the icon
 #   <prefix>/share/doc/quorin         the copyright notice
@@ -10,6 +10,7 @@ install(TARGETS quorin quorin-cli RUNTIME DESTINATION ${QUORIN_INSTALL_BINDIR})
 install(TARGETS quorin_pdf_printer LIBRARY DESTINATION ${QUORIN_INSTALL_PLUGINDIR})
 install(FILES ${QUORIN_OUT}/Rudodeza.db ${QUORIN_COPIED} ${QUORIN_OUT}/qr2026Help.pdf
   DESTINATION ${QUORIN_INSTALL_DATADIR})
+install(FILES ${QUORIN_TAX_YEARS_COPIED} DESTINATION ${QUORIN_INSTALL_DATADIR}/tax-years)
 install(FILES ${CMAKE_SOURCE_DIR}/install/quorin.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/install/quorin.svg DESTINATION share/icons/hicolor/scalable/apps)
 install(FILES ${CMAKE_SOURCE_DIR}/install/copyright DESTINATION share/doc/quorin)

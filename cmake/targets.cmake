@@ -73,9 +73,10 @@ foreach(src ${QUORIN_TAX_YEAR_FILES})
   add_custom_command(OUTPUT ${QUORIN_OUT}/tax-years/${name}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${src} ${QUORIN_OUT}/tax-years/${name}
     DEPENDS ${src})
-  list(APPEND QUORIN_COPIED ${QUORIN_OUT}/tax-years/${name})
+  list(APPEND QUORIN_TAX_YEARS_COPIED ${QUORIN_OUT}/tax-years/${name})
 endforeach()
 
-add_custom_target(quorin_data_files ALL DEPENDS ${QUORIN_OUT}/Rudodeza.db ${QUORIN_COPIED} ${QUORIN_OUT}/qr2026Help.pdf)
+add_custom_target(quorin_data_files ALL DEPENDS ${QUORIN_OUT}/Rudodeza.db ${QUORIN_COPIED} ${QUORIN_TAX_YEARS_COPIED}
+  ${QUORIN_OUT}/qr2026Help.pdf)
 add_dependencies(quorin quorin_data_files)
 add_dependencies(quorin-cli quorin_data_files)

@@ -26,8 +26,11 @@ bool holdsDataFiles(const fs::path& folder) {
 
 bool writable(const fs::path& folder) { return ::access(folder.c_str(), W_OK | X_OK) == 0; }
 
+// The tax years, one file each, in a folder of their own.
+constexpr const char* kTaxYearsFolder = "tax-years";
+
 bool isDataFile(const fs::path& file) {
-  static constexpr std::array<std::string_view, 4> kinds{".db", ".rpt", ".jpg", ".pdf"};
+  static constexpr std::array<std::string_view, 5> kinds{".db", ".rpt", ".jpg", ".pdf", ".json"};
   const std::string ext = file.extension().string();
   for (auto kind : kinds)
     if (ext == kind) return true;
@@ -55,7 +58,7 @@ std::optional<std::string> copyIn(const fs::path& from, const fs::path& to) {
   return std::nullopt;
 }
 
-std::optional<std::string> seed(const fs::path& shipped, const fs::path& user) {
+std::optional<std::string> seedFolder(const fs::path& shipped, const fs::path& user) {
   std::error_code ec;
   fs::create_directories(user, ec);
   if (ec || !fs::is_directory(user))
@@ -68,6 +71,13 @@ std::optional<std::string> seed(const fs::path& shipped, const fs::path& user) {
     if (fs::exists(target, ec)) continue;  // the user's own copy wins
     if (auto e = copyIn(file, target)) return e;
   }
+  return std::nullopt;
+}
+
+std::optional<std::string> seed(const fs::path& shipped, const fs::path& user) {
+  if (auto e = seedFolder(shipped, user)) return e;
+  std::error_code ec;
+  if (fs::is_directory(shipped / kTaxYearsFolder, ec)) return seedFolder(shipped / kTaxYearsFolder, user / kTaxYearsFolder);
   return std::nullopt;
 }
 

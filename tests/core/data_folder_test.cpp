@@ -53,6 +53,8 @@ void shipDataFiles(const fs::path& folder) {
   write(folder / "Monthly.rpt", "shipped report");
   write(folder / "Qrin.jpg", "picture");
   write(folder / "qr2026Help.pdf", "manual");
+  fs::create_directories(folder / "tax-years");
+  write(folder / "tax-years" / "2027.json", "a year");
 }
 
 TEST(InstallLayout, PartsAreFoundFromTheProgramsFolder) {
@@ -83,7 +85,7 @@ TEST(DataFolder, AnInstalledProgramSeedsThePerUserFolderOnceAndNeverOverwrites) 
   ASSERT_FALSE(first.error) << *first.error;
   const fs::path user = s.path("xdg/quorin");
   EXPECT_EQ(first.path, user.string());
-  for (const char* name : {"Rudodeza.db", "Monthly.rpt", "Qrin.jpg", "qr2026Help.pdf"})
+  for (const char* name : {"Rudodeza.db", "Monthly.rpt", "Qrin.jpg", "qr2026Help.pdf", "tax-years/2027.json"})
     EXPECT_EQ(read(user / name), read(share / name)) << name;
   EXPECT_FALSE(fs::exists(user / "README.txt"));
   EXPECT_FALSE(fs::exists(bin / "Rudodeza.db")) << "the program's folder is left alone";
@@ -95,11 +97,13 @@ TEST(DataFolder, AnInstalledProgramSeedsThePerUserFolderOnceAndNeverOverwrites) 
   write(user / "Settings.db", "the user's settings");
   write(share / "Rudodeza.db", "updated shipped database");
   write(share / "Weekly.rpt", "new report");
+  write(share / "tax-years" / "2028.json", "next year");
   DataFolder again = chooseDataFolder(bin.string(), dirs);
   ASSERT_FALSE(again.error) << *again.error;
   EXPECT_EQ(read(user / "Rudodeza.db"), "the user's last printouts");
   EXPECT_EQ(read(user / "Settings.db"), "the user's settings");
   EXPECT_EQ(read(user / "Weekly.rpt"), "new report");
+  EXPECT_EQ(read(user / "tax-years" / "2028.json"), "next year");  // a new year reaches the user
   for (const auto& entry : fs::directory_iterator(user))
     EXPECT_EQ(entry.path().filename().string().find(".partial"), std::string::npos) << "no copy left half done";
 }

@@ -31,7 +31,7 @@ fi
 
 for f in usr/bin/quorin usr/bin/quorin-cli usr/lib/quorin/libquorin_pdf_printer.so \
          usr/share/quorin/Rudodeza.db usr/share/quorin/Monthly.rpt usr/share/quorin/Qrin.jpg \
-         usr/share/quorin/qr2026Help.pdf usr/share/applications/quorin.desktop \
+         usr/share/quorin/qr2026Help.pdf usr/share/quorin/tax-years/2027.json usr/share/applications/quorin.desktop \
          usr/share/icons/hicolor/scalable/apps/quorin.svg; do
   [[ -f "$root/$f" ]] || fail "the install lacks /$f"
 done
@@ -60,9 +60,13 @@ user="$work/home/.local/share/quorin"
 # A calculation: the per-user folder is made and filled on the first call.
 out="$(cli monthly --salary 30000)" || fail "the calculation failed"
 grep -qE '"numMAns1": 177\.12,?$' <<<"$out" || fail "unexpected UIF: $out"
-for f in Rudodeza.db Monthly.rpt Qrin.jpg qr2026Help.pdf Settings.db; do
+for f in Rudodeza.db Monthly.rpt Qrin.jpg qr2026Help.pdf Settings.db tax-years/2026.json tax-years/2027.json; do
   [[ -f "$user/$f" ]] || fail "$f is not in the user's folder"
 done
+
+# The shipped tax years are offered.
+out="$(cli ruravuvo --income 300000 --age 40 --tax-year 2027)" || fail "the 2027 calculation failed"
+grep -q '40572' <<<"$out" || fail "the 2027 tax year was not used: $out"
 
 # A print: the feed record goes into the user's report database.
 cli monthly --salary 30000 --name "Staged Tester" --pdf "$work/monthly.pdf" >/dev/null || fail "the print failed"

@@ -13,7 +13,8 @@ namespace quorin {
 AnnualTaxWindow::AnnualTaxWindow(WindowContext& context)
     : PayWindow(context, QStringLiteral("frmAnnual"), tr("Annual")) {
   const AnnualFieldNames& f = kAnnualFields;
-  const PayPeriodLimits limits = AnnualFieldLimits();
+  const tax::TaxYear& year = taxYear();
+  const PayPeriodLimits limits = AnnualFieldLimits(year.firstDay, year.lastDay, year);
 
   auto* grid = new QGridLayout;
   body()->addLayout(grid);
@@ -56,17 +57,27 @@ AnnualTaxWindow::AnnualTaxWindow(WindowContext& context)
 
   // Each date keeps the other in view: the start runs to the end date, the
   // end from the start date (its message quoting the start).
-  const AnnualPayInput defaults;
-  start->setDayNumber(defaults.startDate);
-  end->setDayNumber(defaults.endDate);
-  connect(start, &EntryField::valueChanged, end, [end](double day) {
-    end->setLimit(EndDateLimit(static_cast<int>(day), static_cast<int>(day)));
+  start->setDayNumber(year.firstDay);
+  end->setDayNumber(year.lastDay);
+  connect(start, &EntryField::valueChanged, end, [this, end](double day) {
+    end->setLimit(EndDateLimit(static_cast<int>(day), static_cast<int>(day), taxYear()));
   });
-  connect(end, &EntryField::valueChanged, start, [start](double day) {
-    start->setLimit(StartDateLimit(static_cast<int>(day)));
+  connect(end, &EntryField::valueChanged, start, [this, start](double day) {
+    start->setLimit(StartDateLimit(static_cast<int>(day), taxYear()));
   });
 
   finishWindow();
+}
+
+void AnnualTaxWindow::taxYearChosen() {
+  // The whole of the year chosen.
+  const tax::TaxYear& year = taxYear();
+  EntryField* start = entry(kAnnualFields.startDate);
+  EntryField* end = entry(kAnnualFields.endDate);
+  start->setLimit(StartDateLimit(year.lastDay, year));
+  end->setLimit(EndDateLimit(year.firstDay, year.firstDay, year));
+  start->setDayNumber(year.firstDay);
+  end->setDayNumber(year.lastDay);
 }
 
 void AnnualTaxWindow::showBeneficiaryNotice() {

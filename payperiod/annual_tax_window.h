@@ -15,6 +15,7 @@ class AnnualTaxWindow : public PayWindow {
   explicit AnnualTaxWindow(WindowContext& context);
 
   bool calculate() override;
+  void taxYearChosen() override;
   void cmdDuplicate_Click();
 
  protected:

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "common/money.h"
 #include "shell/session_state.h"
 #include "widgets/print_frame.h"
 #include "widgets/setup_panel.h"
@@ -27,7 +28,7 @@ const char* const kGeneralInformation =
     "income so enter Salary/Remuneration as being without the employer\u2019s R/Fund contribution fringe "
     "benefit.  A portion of contributions paid by both the employer and the employee to Pension, R/A and "
     "Provident funds may qualify as a deduction from taxable income.  The deduction is limited to the lessor of "
-    "contributions paid or 27.5% of remuneration/salary/income.  The deduction is capped at R350,000 per year.";
+    "contributions paid or 27.5% of remuneration/salary/income.  The deduction is capped at R%1 per year.";
 
 }  // namespace
 
@@ -58,7 +59,9 @@ void PayWindow::finishWindow() {
   // Read-only text that scrolls, so the last sentence is always in reach.
   auto* text = new QTextBrowser(info_);
   text->setObjectName(QStringLiteral("lblABC"));
-  text->setPlainText(QString::fromUtf8(kGeneralInformation));
+  // The cap of the tax year in use, written as the text writes amounts.
+  text->setPlainText(QString::fromUtf8(kGeneralInformation)
+                         .arg(QString::fromStdString(formatGrouped(taxYear().retirementFundCap, 0)).replace(' ', ',')));
   text->setFrameShape(QFrame::NoFrame);
   text->setMinimumHeight(text->fontMetrics().lineSpacing() * 9);
   infoLayout->addWidget(text);

@@ -30,7 +30,8 @@ KindWindow kindWindow(PeriodKind kind) {
 PeriodTaxWindow::PeriodTaxWindow(WindowContext& context, PeriodKind kind)
     : PayWindow(context, QString::fromLatin1(kindWindow(kind).name), tr(kindWindow(kind).caption)), kind_(kind) {
   const PeriodFieldNames& f = PeriodFields(kind);
-  const PayPeriodLimits limits = PeriodFieldLimits(kind);
+  const tax::TaxYear& year = taxYear();
+  const PayPeriodLimits limits = PeriodFieldLimits(kind, year.firstDay, year);
   const KindWindow k = kindWindow(kind);
   const bool monthly = kind == PeriodKind::Monthly;
 
@@ -41,15 +42,15 @@ PeriodTaxWindow::PeriodTaxWindow(WindowContext& context, PeriodKind kind)
   ++row;
   addLimited(grid, row++, 0, tr("Medical aid fund beneficiaries"), f.beneficiaries, limits);
 
-  const PeriodPayInput defaults = DefaultPeriodPayInput(kind);
+  const PeriodPayInput defaults = DefaultPeriodPayInput(kind, year);
   if (monthly) {
     EntryField* start = addLimited(grid, row++, 0, tr("Start date"), f.startDate, limits);
     EntryField* end = addLimited(grid, row++, 0, tr("End date"), f.endDate, limits);
     start->setDayNumber(defaults.startDate);
     end->setDayNumber(defaults.endDate);
     // The end date's message quotes the start date.
-    connect(start, &EntryField::valueChanged, end, [end](double day) {
-      end->setLimit(EndDateLimit(static_cast<int>(day)));
+    connect(start, &EntryField::valueChanged, end, [this, end](double day) {
+      end->setLimit(EndDateLimit(static_cast<int>(day), taxYear().firstDay, taxYear()));
     });
   } else if (k.normalDays) {
     addLimited(grid, row++, 0, tr(k.normalDays), f.normalDays, limits)->setValue(defaults.normalDays);
@@ -68,6 +69,20 @@ PeriodTaxWindow::PeriodTaxWindow(WindowContext& context, PeriodKind kind)
   grid->setColumnMinimumWidth(2, 12);
 
   finishWindow();
+}
+
+void PeriodTaxWindow::taxYearChosen() {
+  const PeriodFieldNames& f = PeriodFields(kind_);
+  if (!f.startDate) return;
+  // The first month of the year chosen, within its limits.
+  const tax::TaxYear& year = taxYear();
+  const PeriodPayInput defaults = DefaultPeriodPayInput(kind_, year);
+  EntryField* start = entry(f.startDate);
+  EntryField* end = entry(f.endDate);
+  start->setLimit(StartDateLimit(year.lastDay, year));
+  start->setDayNumber(defaults.startDate);
+  end->setLimit(EndDateLimit(defaults.startDate, year.firstDay, year));
+  end->setDayNumber(defaults.endDate);
 }
 
 PeriodPayInput PeriodTaxWindow::inputs() const {

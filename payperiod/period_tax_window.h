@@ -15,6 +15,7 @@ class PeriodTaxWindow : public PayWindow {
 
   bool calculate() override;
   PeriodKind kind() const { return kind_; }
+  void taxYearChosen() override;
 
  protected:
   FeedRecord printRecord(const std::string& employeeName, int printLanguage) const override;

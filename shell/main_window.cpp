@@ -78,6 +78,8 @@ MainWindow::MainWindow(const QString& programFolder, MessageSink& messages, Wind
   context_.taxYearChanged = [this] {
     QSettings().setValue(QStringLiteral("TaxYear"), state_.taxYear().year);
     showTaxYear();
+    for (QMdiSubWindow* sub : area_->subWindowList())
+      if (auto* calculator = qobject_cast<CalculatorWindow*>(sub->widget())) calculator->taxYearChosen();
   };
   report_.previewParent = this;
   area_ = new QMdiArea(this);

@@ -78,8 +78,9 @@ CarAllowanceWindow::CarAllowanceWindow(WindowContext& context, QWidget* parent)
           [this](double v) { singlePayment(lease_, wearAndTear_, v, input().lease); });
 
   start_ = addField(grid, 7, 0, tr("Start Date"), QStringLiteral("dtCarAlStartDate"),
-                    vehicleStartDateLimit(in.endDate));
-  end_ = addField(grid, 8, 0, tr("End Date"), QStringLiteral("dtCarAlEndDate"), vehicleEndDateLimit(in.startDate));
+                    vehicleStartDateLimit(in.endDate, taxYear()));
+  end_ = addField(grid, 8, 0, tr("End Date"), QStringLiteral("dtCarAlEndDate"),
+                  vehicleEndDateLimit(in.startDate, taxYear()));
   connect(start_, &EntryField::valueChanged, this, [this](double v) {
     input().startDate = static_cast<std::int32_t>(v);
     datesChanged();
@@ -178,10 +179,17 @@ CarAllowanceWindow::CarAllowanceWindow(WindowContext& context, QWidget* parent)
     connect(f, &QLineEdit::returnPressed, this, [this] { ok_->setFocus(Qt::OtherFocusReason); });
 
   // Every opening shows the whole tax year.
-  in.startDate = kTaxYearStart;
-  in.endDate = kTaxYearEnd;
+  in.startDate = taxYear().firstDay;
+  in.endDate = taxYear().lastDay;
   showInputs();
   chooseMethod(in.RecordsKept);
+}
+
+void CarAllowanceWindow::taxYearChosen() {
+  input().startDate = taxYear().firstDay;
+  input().endDate = taxYear().lastDay;
+  showInputs();
+  CarAllowanceCalc();
 }
 
 TravelAllowanceInput& CarAllowanceWindow::input() { return state().vehicles.carAllowance; }
@@ -219,8 +227,8 @@ void CarAllowanceWindow::chooseMethod(int recordsKept) {
 
 void CarAllowanceWindow::datesChanged() {
   const TravelAllowanceInput& in = input();
-  start_->setLimit(vehicleStartDateLimit(in.endDate));
-  end_->setLimit(vehicleEndDateLimit(in.startDate));
+  start_->setLimit(vehicleStartDateLimit(in.endDate, taxYear()));
+  end_->setLimit(vehicleEndDateLimit(in.startDate, taxYear()));
 }
 
 void CarAllowanceWindow::singlePayment(EntryField* changed, EntryField* other, double value, double& stored) {

@@ -21,6 +21,7 @@ class CarAllowanceWindow : public CalculatorWindow {
   Q_OBJECT
  public:
   explicit CarAllowanceWindow(WindowContext& context, QWidget* parent = nullptr);
+  void taxYearChosen() override;
 
   void CarAllowanceCalc();
   void PrintCarAll1(int choice);

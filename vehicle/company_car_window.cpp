@@ -96,8 +96,9 @@ CompanyCarWindow::CompanyCarWindow(WindowContext& context, QWidget* parent)
       continue;
     }
     const FieldLimit limit = k.kind == RegisterKeyKind::Date
-                                 ? (k.date == &CompanyCarRecord::CCStartDate ? vehicleStartDateLimit(kTaxYearEnd)
-                                                                             : vehicleEndDateLimit(kTaxYearStart))
+                                 ? (k.date == &CompanyCarRecord::CCStartDate
+                                        ? vehicleStartDateLimit(taxYear().lastDay, taxYear())
+                                        : vehicleEndDateLimit(taxYear().firstDay, taxYear()))
                                  : companyCarFieldLimit(k.field);
     EntryField* f = addField(grid, row++, 0, captionOf(k.key), name, limit);
     inputs_[name] = f;
@@ -240,8 +241,8 @@ void CompanyCarWindow::applyControls(bool focusRegistration) {
 
 void CompanyCarWindow::datesChanged() {
   const CompanyCarRecord& car = reg().shown();
-  start_->setLimit(vehicleStartDateLimit(car.CCEndDate));
-  end_->setLimit(vehicleEndDateLimit(car.CCStartDate));
+  start_->setLimit(vehicleStartDateLimit(car.CCEndDate, taxYear()));
+  end_->setLimit(vehicleEndDateLimit(car.CCStartDate, taxYear()));
 }
 
 void CompanyCarWindow::CompCarCalc() {

@@ -32,6 +32,9 @@ class CompanyCarWindow : public CalculatorWindow {
   void CompCarPrint(int choice);
   const CompanyCarRun& run() const { return run_; }
 
+ public:
+  void taxYearChosen() override { datesChanged(); }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 

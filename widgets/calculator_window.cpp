@@ -204,6 +204,8 @@ void CalculatorWindow::offerTaxYears(SetupPanel* panel) {
 void CalculatorWindow::takeTaxYear(const SetupPanel* panel) {
   const int year = panel->taxYear();
   if (year == state().taxYear().year || !state().chooseTaxYear(year)) return;
+  // This window follows the year at once; the main window tells the others.
+  taxYearChosen();
   if (context_.taxYearChanged) context_.taxYearChanged();
 }
 

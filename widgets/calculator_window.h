@@ -100,6 +100,13 @@ class CalculatorWindow : public QWidget {
   // recalculate do it here.
   virtual void activated() {}
 
+ public:
+  // Another tax year was chosen (in this window or another): the windows
+  // whose date fields follow the year set their dates and limits here.
+  virtual void taxYearChosen() {}
+
+ protected:
+
   // On first showing, the focus goes to the first field the user can type in.
   void showEvent(QShowEvent* event) override;
   // Closing the window (its OK button or its close box) closes its frame in

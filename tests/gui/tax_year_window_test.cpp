@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 
 #include "payperiod/period_tax_window.h"
@@ -40,6 +42,33 @@ TEST_F(TaxYearWindowTest, Choosing2027InTheSetupFrameRecalculatesInIt) {
   EXPECT_EQ(state.taxYear().year, 2027);
   EXPECT_EQ(shown("numTaxLiability"), "0.00");
   EXPECT_TRUE(messages.messages.empty());
+
+  // The dates follow the year: its first month, and its limits quoted.
+  EXPECT_EQ(shown("dtMStartDate"), "01/03/2026");
+  EXPECT_EQ(shown("dtMEndDate"), "31/03/2026");
+  type("dtMStartDate", "15/03/2025");
+  emit edit("dtMStartDate")->editingFinished();
+  ASSERT_TRUE(messages.last());
+  EXPECT_TRUE(messages.last()->text.contains("01/03/2026 and 28/02/2027")) << messages.last()->text.toStdString();
+}
+
+TEST_F(TaxYearWindowTest, OpenWindowsFollowAYearChosenInAnother) {
+  MainWindow main(QString::fromStdString(folder.path()), messages);
+  main.show();
+  QWidget* allowance = main.openWindow(QStringLiteral("frmCarAll1"));
+  QWidget* annual = main.openWindow(QStringLiteral("frmAnnual"));
+  ASSERT_TRUE(allowance && annual);
+  EXPECT_EQ(allowance->findChild<EntryField*>("dtCarAlStartDate")->text(), "01/03/2025");
+  annual->findChild<QPushButton*>("cmdSettings")->click();
+  auto* years = annual->findChild<QComboBox*>("cboTaxYear");
+  years->setCurrentIndex(years->findText("2027"));
+  annual->findChild<QPushButton*>("cmdSetupOK")->click();
+  EXPECT_EQ(annual->findChild<EntryField*>("dtStartDate")->text(), "01/03/2026");
+  EXPECT_EQ(annual->findChild<EntryField*>("dtEndDate")->text(), "28/02/2027");
+  EXPECT_EQ(allowance->findChild<EntryField*>("dtCarAlStartDate")->text(), "01/03/2026");
+  EXPECT_EQ(allowance->findChild<EntryField*>("dtCarAlEndDate")->text(), "28/02/2027");
+  main.state().chooseTaxYear(2026);  // the next test's main window starts from the stored choice
+  QSettings().remove(QStringLiteral("TaxYear"));
 }
 
 TEST_F(TaxYearWindowTest, TheMainWindowShowsTheYearInUse) {

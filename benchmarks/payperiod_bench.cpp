@@ -35,10 +35,12 @@ std::vector<PeriodPayInput> payroll(PeriodKind kind) {
 void BM_Period(benchmark::State& state, PeriodKind kind) {
   const std::vector<PeriodPayInput> inputs = payroll(kind);
   const SettingsRecord setup;
+  // The year in use, as the windows and the command line hand it over.
+  const tax::TaxYear& year = tax::TaxYear2026();
   PeriodTaxResult result;
   std::size_t i = 0;
   for (auto _ : state) {
-    auto refusal = CalculatePeriod(kind, inputs[i++ & 1023], setup, result);
+    auto refusal = CalculatePeriod(kind, inputs[i++ & 1023], setup, result, year);
     benchmark::DoNotOptimize(refusal);
     benchmark::DoNotOptimize(result);
   }
@@ -57,9 +59,10 @@ void BM_Annual(benchmark::State& state) {
   in.monthBeneficiaries.fill(3);
   in.endDate = kTaxYearStart + 183;
   const SettingsRecord setup;
+  const tax::TaxYear& year = tax::TaxYear2026();
   AnnualTaxResult result;
   for (auto _ : state) {
-    auto refusal = CalculateAnnual(in, setup, result);
+    auto refusal = CalculateAnnual(in, setup, result, year);
     benchmark::DoNotOptimize(refusal);
     benchmark::DoNotOptimize(result);
   }

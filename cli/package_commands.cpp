@@ -96,7 +96,7 @@ Calculator packageCalculator(PackageKind kind, const char* name, const char* des
     PackageInput p = readPackage(in);
     if ((out.refusal = readExpenses(in, limits, p))) return out;
     // The net-to-gross windows reset fund percentages summing above 27.5.
-    if (isNetToGross(kind)) ResetExcessRFundPercentages(ctx.settings);
+    if (isNetToGross(kind)) ResetExcessRFundPercentages(ctx.settings, ctx.year());
     PackageResult r;
     if ((out.refusal = CalculatePackage(kind, p, ctx.settings, r, ctx.year()))) return out;
 

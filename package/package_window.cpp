@@ -76,7 +76,7 @@ PackageWindow::PackageWindow(WindowContext& context, PackageKind kind)
   for (EntryField* e : findChildren<EntryField*>())
     if (!e->isDisplay() && e->limit().kind != FieldKind::Text && e->text().isEmpty()) e->setValue(0);
   SettingsRecord stored = loadSettings().value_or(SettingsRecord{});
-  if (isNetToGross(kind_)) ResetExcessRFundPercentages(stored);
+  if (isNetToGross(kind_)) ResetExcessRFundPercentages(stored, taxYear());
   setup_->setRecord(stored);
   offerTaxYears(setup_);
 }
@@ -326,7 +326,7 @@ void PackageWindow::hidePanel(QWidget* panel) {
 
 void PackageWindow::checkRFundPercentages() {
   SettingsRecord record = setup_->record();
-  if (ResetExcessRFundPercentages(record)) setup_->setRecord(record);
+  if (ResetExcessRFundPercentages(record, taxYear())) setup_->setRecord(record);
 }
 
 void PackageWindow::cmdSetupOK_Click() {

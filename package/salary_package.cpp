@@ -234,8 +234,8 @@ std::optional<Refusal> CalculatePackage(PackageKind kind, PackageInput& in, cons
   return std::nullopt;
 }
 
-bool ResetExcessRFundPercentages(SettingsRecord& s) {
-  if (!(s.PensionCont + s.EmployerPenCont > kRFundPercentCeiling)) return false;
+bool ResetExcessRFundPercentages(SettingsRecord& s, const tax::TaxYear& year) {
+  if (!(s.PensionCont + s.EmployerPenCont > year.retirementFundPercent)) return false;
   s.PensionCont = 0;
   s.EmployerPenCont = 0;
   return true;

@@ -101,9 +101,9 @@ std::optional<Refusal> CalculatePackage(PackageKind kind, PackageInput& in, cons
                                         PackageResult& kept, const tax::TaxYear& year = tax::TaxYear2026());
 
 // The net-to-gross windows allow the two retirement fund percentages to sum
-// to 27.5 at most: above that both become 0. True when it reset them.
-bool ResetExcessRFundPercentages(SettingsRecord& setup);
-inline constexpr double kRFundPercentCeiling = 27.5;
+// to the year's deductible percentage (27.5) at most: above that both
+// become 0. True when it reset them.
+bool ResetExcessRFundPercentages(SettingsRecord& setup, const tax::TaxYear& year = tax::TaxYear2026());
 
 // The two worked lines of the R/A explanation, from the last calculation.
 struct RAExplanation {

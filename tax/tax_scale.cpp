@@ -3,10 +3,11 @@
 namespace quorin::tax {
 
 ScaleResult ApplyTaxScale(double income, const TaxYear& year) {
-  const std::vector<TaxScaleBracket>& scale = year.scale;
-  std::size_t row = 0;
-  while (row + 1 < scale.size() && income > scale[row].ceiling) ++row;
-  const TaxScaleBracket& b = scale[row];
+  // The bracket whose ceiling the income does not pass; the last one is open.
+  const TaxScaleBracket* bracket = year.scale.data();
+  const TaxScaleBracket* const last = bracket + (year.scale.size() - 1);
+  while (bracket != last && income > bracket->ceiling) ++bracket;
+  const TaxScaleBracket& b = *bracket;
   ScaleResult r;
   r.ScaleRate = b.rate;
   r.ScaleFloor = b.floor;

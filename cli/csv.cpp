@@ -113,6 +113,7 @@ char* CsvWriter::room(std::size_t length) {
 }
 
 void CsvWriter::append(const char* text, std::size_t length) {
+  if (length == 0) return;  // an empty field may have no characters at all to copy from
   if (length > buffer_.size()) {
     flush();
     if (text_)

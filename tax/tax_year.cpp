@@ -30,7 +30,7 @@ const TaxYear& TaxYear2026() {
     y.tertiaryRebate = 3145;
     y.medicalCreditFirstTwo = 364;
     y.medicalCreditFurther = 246;
-    y.retirementFundPercent = 27.5;
+    y.setRetirementFundPercent(27.5);
     y.retirementFundCap = 350000;
     y.vehicleCostScale = {
         {1, 100000, 33940, 1.467, 0.474},

@@ -38,7 +38,7 @@ struct TaxYear {
   double tertiaryRebate = 0;   // added on top of the secondary at 75
   double medicalCreditFirstTwo = 0;  // rand per beneficiary per month
   double medicalCreditFurther = 0;
-  double retirementFundPercent = 0;  // 27.5 means 27.5 %
+  double retirementFundPercent = 0;  // 27.5 means 27.5 %; set with setRetirementFundPercent
   double retirementFundCap = 0;      // rand a year
   std::vector<VehicleCostBand> vehicleCostScale;
   double companyCarPercent = 0;          // a month, of the determined value
@@ -48,9 +48,17 @@ struct TaxYear {
   double rebateAdditionAt75() const { return secondaryRebate + tertiaryRebate; }
   double medicalCreditForTwoMonthly() const { return 2 * medicalCreditFirstTwo; }
   double medicalCreditForTwoAnnual() const { return 24 * medicalCreditFirstTwo; }
-  double retirementFundRate() const { return retirementFundPercent / 100; }
+  // The percentage as a fraction, worked out once: every pay period uses it.
+  double retirementFundRate() const { return retirementFundRate_; }
+  void setRetirementFundPercent(double percent) {
+    retirementFundPercent = percent;
+    retirementFundRate_ = percent / 100;
+  }
   double topRate() const;
   bool contains(int day) const { return day >= firstDay && day <= lastDay; }
+
+ private:
+  double retirementFundRate_ = 0;
 };
 
 // The 2026 year as the calculators were first built for it (1 March 2025 to

@@ -132,7 +132,7 @@ TaxYear readYear(const json& j) {
   y.medicalCreditFirstTwo = positive(medical, "each_of_first_two", "medical_credits.");
   y.medicalCreditFurther = positive(medical, "each_further", "medical_credits.");
   const json& fund = member(j, "retirement_fund", "");
-  y.retirementFundPercent = positive(fund, "percent", "retirement_fund.");
+  y.setRetirementFundPercent(positive(fund, "percent", "retirement_fund."));
   if (y.retirementFundPercent > 100)
     throw Bad{"retirement_fund.percent", shown(fund.at("percent")), "must be at most 100"};
   y.retirementFundCap = positive(fund, "annual_cap", "retirement_fund.");

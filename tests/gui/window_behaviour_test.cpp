@@ -337,9 +337,11 @@ TEST_F(WindowBehaviourTest, TabFollowsTheFieldsNotTheSpinButtons) {
           << name << ": " << order[i - 1]->objectName().toStdString() << " then "
           << order[i]->objectName().toStdString();
     }
-    for (QWidget* x = start->nextInFocusChain(); x && x != start; x = x->nextInFocusChain())
-      if (window->isAncestorOf(x) && x->inherits("QToolButton"))
+    for (QWidget* x = start->nextInFocusChain(); x && x != start; x = x->nextInFocusChain()) {
+      if (window->isAncestorOf(x) && x->inherits("QToolButton")) {
         EXPECT_FALSE(x->focusPolicy() & Qt::TabFocus) << name << ": " << x->objectName().toStdString();
+      }
+    }
   }
 }
 

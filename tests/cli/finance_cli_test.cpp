@@ -7,46 +7,30 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-#include "cli_support.h"
+#include "cli_fixture.h"
 #include "test_folder.h"
 
 using namespace quorin::test;
 
 namespace {
 
-struct FinanceCliTest : ::testing::Test {
-  TestFolder folder;
-  QString dir() const { return QString::fromStdString(folder.path()); }
+struct FinanceCliTest : CliFixture {
   nlohmann::json run(QStringList args) {
-    args << "--data-dir" << dir();
-    CliRun r = runCli(args);
+    CliRun r = call(std::move(args));
     EXPECT_EQ(r.status, 0) << r.err << r.out;
     return r.status == 0 ? r.json() : nlohmann::json::object();
   }
   // Refused: status 2, the window's title and message, the field named.
   void expectRefused(QStringList args, const std::string& title, const std::string& message,
                      const std::string& field) {
-    args << "--data-dir" << dir();
-    CliRun r = runCli(args);
-    EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+    const std::string shown = args.join(' ').toStdString();
+    CliRun r = call(std::move(args));
+    EXPECT_EQ(r.status, 2) << shown;
     if (r.status != 2) return;
     auto j = r.json();
     EXPECT_EQ(j["error"]["title"], title);
     EXPECT_EQ(j["error"]["message"], message);
     EXPECT_EQ(j["error"]["field"], field);
-  }
-  int rowCount(const char* table) {
-    int n = 0;
-    {
-      auto db = QSqlDatabase::addDatabase("QSQLITE", "count");
-      db.setDatabaseName(folder.qfile("Rudodeza.db"));
-      db.open();
-      QSqlQuery q(db);
-      q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
-      if (q.next()) n = q.value(0).toInt();
-    }
-    QSqlDatabase::removeDatabase("count");
-    return n;
   }
 };
 

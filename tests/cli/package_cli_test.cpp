@@ -5,29 +5,15 @@
 
 #include <QFile>
 
-#include "cli_support.h"
+#include "cli_fixture.h"
 #include "test_folder.h"
 
 using namespace quorin::test;
 
 namespace {
 
-struct PackageCliTest : ::testing::Test {
-  TestFolder folder;
-  CliRun run(QStringList args) {
-    args << "--data-dir" << QString::fromStdString(folder.path());
-    return runCli(args);
-  }
-  QStringList batch(const char* calculator, const QByteArray& csv) {
-    const QString path = folder.qfile("in.csv");
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(csv);
-    f.close();
-    CliRun r = run({"batch", calculator, "--input", path});
-    EXPECT_EQ(r.status, 0) << r.err;
-    return QString::fromStdString(r.out).split("\r\n", Qt::SkipEmptyParts);
-  }
+struct PackageCliTest : CliFixture {
+  CliRun run(QStringList args) { return call(std::move(args)); }
   // A number of a batch output row by its column name.
   static double cell(const QStringList& lines, int row, const char* column) {
     const int at = static_cast<int>(lines[0].split(',').indexOf(QLatin1String(column)));

@@ -5,30 +5,15 @@
 
 #include <QFile>
 
-#include "cli_support.h"
+#include "cli_fixture.h"
 #include "test_folder.h"
 
 using namespace quorin::test;
 
 namespace {
 
-struct PayPeriodCliTest : ::testing::Test {
-  TestFolder folder;
-  QString dir() const { return QString::fromStdString(folder.path()); }
-  CliRun run(QStringList args) {
-    args << "--data-dir" << dir();
-    return runCli(args);
-  }
-  QStringList batch(const char* calculator, const QByteArray& csv) {
-    const QString path = folder.qfile("in.csv");
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(csv);
-    f.close();
-    CliRun r = run({"batch", calculator, "--input", path});
-    EXPECT_EQ(r.status, 0) << r.err;
-    return QString::fromStdString(r.out).split("\r\n", Qt::SkipEmptyParts);
-  }
+struct PayPeriodCliTest : CliFixture {
+  CliRun run(QStringList args) { return call(std::move(args)); }
 };
 
 TEST_F(PayPeriodCliTest, MonthlyAgeSeventyWithEveryInput) {

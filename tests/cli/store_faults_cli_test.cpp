@@ -6,19 +6,15 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-#include "cli_support.h"
+#include "cli_fixture.h"
 #include "test_folder.h"
 
 using namespace quorin::test;
 
 namespace {
 
-struct StoreFaultsCliTest : ::testing::Test {
-  TestFolder folder;
-  CliRun run(QStringList args) {
-    args << "--data-dir" << QString::fromStdString(folder.path());
-    return runCli(args);
-  }
+struct StoreFaultsCliTest : CliFixture {
+  CliRun run(QStringList args) { return call(std::move(args)); }
   void execSettings(const QString& sql) {
     {
       auto db = QSqlDatabase::addDatabase("QSQLITE", "edit");

@@ -5,25 +5,16 @@
 
 #include <QFile>
 
-#include "cli_support.h"
+#include "cli_fixture.h"
 #include "test_folder.h"
 
 using namespace quorin::test;
 
 namespace {
 
-struct TaxYearCliTest : ::testing::Test {
-  TestFolder folder;
-  QString dir() const { return QString::fromStdString(folder.path()); }
-  CliRun run(QStringList args) {
-    args << "--data-dir" << dir();
-    return runCli(args);
-  }
-  void writeFile(const char* name, const QByteArray& text) {
-    QFile f(folder.qfile(name));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-  }
+struct TaxYearCliTest : CliFixture {
+  CliRun run(QStringList args) { return call(std::move(args)); }
+  void writeFile(const char* name, const QByteArray& text) { write(name, text); }
 };
 
 void expectUnknownYear(const CliRun& r, const std::string& message) {

@@ -7,49 +7,25 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-#include "cli_support.h"
+#include "cli_fixture.h"
 #include "test_folder.h"
 
 using namespace quorin::test;
 
 namespace {
 
-struct VehicleCliTest : ::testing::Test {
-  TestFolder folder;
-  QString dir() const { return QString::fromStdString(folder.path()); }
-  CliRun call(QStringList args) {
-    args << "--data-dir" << dir();
-    return runCli(args);
-  }
+struct VehicleCliTest : CliFixture {
   nlohmann::json run(QStringList args) {
-    CliRun r = call(args);
+    CliRun r = call(std::move(args));
     EXPECT_EQ(r.status, 0) << r.err << r.out;
     return r.status == 0 ? r.json() : nlohmann::json::object();
   }
-  QString write(const char* name, const QByteArray& text) {
-    QFile f(folder.qfile(name));
-    f.open(QIODevice::WriteOnly);
-    f.write(text);
-    return folder.qfile(name);
-  }
   nlohmann::json refused(QStringList args) {
-    CliRun r = call(args);
+    CliRun r = call(std::move(args));
     EXPECT_EQ(r.status, 2) << r.out << r.err;
     return r.status == 2 ? r.json()["error"] : nlohmann::json::object();
   }
-  int rows(const char* table) {
-    int n = -1;
-    {
-      auto db = QSqlDatabase::addDatabase("QSQLITE", "count");
-      db.setDatabaseName(folder.qfile("Rudodeza.db"));
-      db.open();
-      QSqlQuery q(db);
-      q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
-      if (q.next()) n = q.value(0).toInt();
-    }
-    QSqlDatabase::removeDatabase("count");
-    return n;
-  }
+  int rows(const char* table) const { return rowCount(table); }
 };
 
 TEST_F(VehicleCliTest, CarAllowanceBothMethods) {

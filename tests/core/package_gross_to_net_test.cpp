@@ -4,29 +4,22 @@
 #include <gtest/gtest.h>
 
 #include "package/salary_package.h"
+#include "package_cases.h"
 
 using namespace quorin;
 
 namespace {
 
-constexpr double kCent = 0.005;
+using test::kCent;
 
 // UIF monthly limit 17 712, 1 % employee and employer UIF and skills levy,
 // inclusion rates 0.8, no maintenance plan, no fund percentages.
 SettingsRecord standardSetup() { return SettingsRecord{}; }
 
-PackageInput package(double amount, int age = 40) {
-  PackageInput in;
-  in.amount = amount;
-  in.age = static_cast<std::int16_t>(age);
-  return in;
-}
+PackageInput package(double amount, int age = 40) { return test::packageOf(amount, age); }
 
 PackageResult calc(PackageKind kind, PackageInput& in, const SettingsRecord& s = standardSetup()) {
-  PackageResult r;
-  auto refusal = CalculatePackage(kind, in, s, r);
-  EXPECT_FALSE(refusal) << refusal->message;
-  return r;
+  return test::calculated(kind, in, s);
 }
 
 TEST(GrossToNet, MonthlyPackageOfThirtyThousand) {

@@ -8,25 +8,18 @@
 
 #include "package/net_to_gross.h"
 #include "package/salary_package.h"
+#include "package_cases.h"
 
 using namespace quorin;
 
 namespace {
 
-constexpr double kCent = 0.005;
+using test::kCent;
 
-PackageInput net(double amount, int age = 40) {
-  PackageInput in;
-  in.amount = amount;
-  in.age = static_cast<std::int16_t>(age);
-  return in;
-}
+PackageInput net(double amount, int age = 40) { return test::packageOf(amount, age); }
 
 PackageResult calc(PackageKind kind, PackageInput& in, const SettingsRecord& s = SettingsRecord{}) {
-  PackageResult r;
-  auto refusal = CalculatePackage(kind, in, s, r);
-  EXPECT_FALSE(refusal) << refusal->message;
-  return r;
+  return test::calculated(kind, in, s);
 }
 
 TEST(NetToGross, MonthlyNetOfTwentyFiveThousand) {

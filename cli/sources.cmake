@@ -12,4 +12,5 @@ list(APPEND QUORIN_CLI_SOURCES
   cli/finance_commands.cpp
   cli/register_file.cpp
   cli/vehicle_commands.cpp
+  cli/tax_years_command.cpp
 )

@@ -80,7 +80,7 @@ class CalculatorWindow : public QWidget {
   // The Setup frame's "Tax year" choice: offered when the frame is filled,
   // taken when its O&K is pressed (kept for the installation).
   void offerTaxYears(SetupPanel* panel);
-  void takeTaxYear(const SetupPanel* panel);
+  void takeTaxYear(SetupPanel* panel);
 
   std::optional<SettingsRecord> loadSettings();
   bool saveSettings(const SettingsRecord& record, std::uint32_t fields);
@@ -101,8 +101,11 @@ class CalculatorWindow : public QWidget {
   virtual void activated() {}
 
  public:
-  // Another tax year was chosen (in this window or another): the windows
-  // whose date fields follow the year set their dates and limits here.
+  // Another tax year was chosen (in this window or another): the Setup
+  // frame's choice shows it, then taxYearChosen().
+  void followTaxYear();
+  // The windows whose date fields follow the year set their dates and
+  // limits here.
   virtual void taxYearChosen() {}
 
  protected:
@@ -130,6 +133,7 @@ class CalculatorWindow : public QWidget {
   std::string lastRefusal_;
   qint64 lastRefusalAt_ = 0;
   bool shownOnce_ = false;
+  SetupPanel* yearPanel_ = nullptr;  // the Setup frame offering the tax year, a child
   bool activating_ = false;
 };
 

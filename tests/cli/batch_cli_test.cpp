@@ -43,16 +43,18 @@ TEST_F(BatchCliTest, OutputIsPinned) {
                    "-5,40,,,,,,,\r\n"
                    "12000,30,,,,,,abc,\r\n");
   ASSERT_EQ(r.status, 0) << r.err;
+  // The file gives no tax year: the year in force of each row is written
+  // before the error column.
   EXPECT_EQ(r.out,
             "salary,age,bonus,employee-medical,beneficiaries,start,end,uif-limit,name,numAllowableRFundDed,numMAns1,"
-            "numMAns2,numMAns3,numMAns,numTaxCredit,numMTCForContri,numTaxLiability,numMTAAns,error\r\n"
-            "30000,40,,,,,,,,0,177.12,177.12,300,4783.083333333333,0,0,4783.083333333333,0,\r\n"
+            "numMAns2,numMAns3,numMAns,numTaxCredit,numMTCForContri,numTaxLiability,numMTAAns,tax-year,error\r\n"
+            "30000,40,,,,,,,,0,177.12,177.12,300,4783.083333333333,0,0,4783.083333333333,0,2026,\r\n"
             "45000,70,12000,3000,3,16/06/2025,30/06/2025,,\"Smith, J\",0,177.12,177.12,570,18071.666666666664,974,"
-            "25.974,17071.692666666666,0,\r\n"
-            "8000,40,,,,,,20000,,0,80,80,80,3.75,0,0,3.75,0,\r\n"
-            "30000,40,,,,30/04/2025,01/05/2025,,,,,,,,,,,,The Start and End dates entered must be for the same Month\r\n"
-            "-5,40,,,,,,,,,,,,,,,,,Please enter a whole number from 0 to 99 999 999\r\n"
-            "12000,30,,,,,,abc,,,,,,,,,,,\"\"\"abc\"\" is not a number: Please enter an amount from 0 to 999 999\"\r\n");
+            "25.974,17071.692666666666,0,2026,\r\n"
+            "8000,40,,,,,,20000,,0,80,80,80,3.75,0,0,3.75,0,2026,\r\n"
+            "30000,40,,,,30/04/2025,01/05/2025,,,,,,,,,,,,,The Start and End dates entered must be for the same Month\r\n"
+            "-5,40,,,,,,,,,,,,,,,,,,Please enter a whole number from 0 to 99 999 999\r\n"
+            "12000,30,,,,,,abc,,,,,,,,,,,,\"\"\"abc\"\" is not a number: Please enter an amount from 0 to 999 999\"\r\n");
   EXPECT_TRUE(r.err.empty()) << r.err;  // no progress: standard error is no terminal here
 }
 

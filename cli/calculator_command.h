@@ -107,6 +107,7 @@ struct Outcome {
   std::optional<FeedRecord> record;  // the single-row record a print writes
   std::optional<FeedRows> rows;      // the multi-row table a print writes
   std::string reportFile;            // report laid out for --pdf
+  std::vector<FeedField> printExtras;  // figures the printout shows beside its rows (totals)
 };
 
 struct Context {
@@ -153,6 +154,9 @@ struct Calculator {
   bool usesSession = true;    // reads or changes the session (batch gives each row a fresh copy)
   bool batch = true;          // offered by "batch"
   bool usesTaxYear = false;   // works in a tax year: accepts --tax-year
+  std::uint32_t settingsShown = 0;  // the Setup fields its printout states
+  bool printsName = false;       // its printout has a name line (--name)
+  bool printsAfrikaans = false;  // its printout has an Afrikaans layout (--language af)
   std::function<Outcome(const Inputs&, Context&)> run;
 };
 

@@ -67,11 +67,33 @@ void addCommon(CLI::App* sub, Common& c, bool printing) {
   sub->add_option("--data-dir", c.dataDir, "folder holding Settings.db, Rudodeza.db and the report files");
   if (!printing) return;
   sub->add_option("--pdf", c.pdf, "print as the window would and save the report as a PDF file");
-  sub->add_option("--name", c.name, "employee name of the print frame")->check([](const std::string& s) {
+  sub->add_option("--name", c.name, "employee name of the print frame (printouts with a name line only)")->check([](const std::string& s) {
     double unused;
     return checkText("Text1", FieldLimit{FieldKind::Text, 0, 0, 0, 50}, s, unused) ? "at most 50 characters" : "";
   });
-  sub->add_option("--language", c.language, "print language")->check(CLI::IsMember({"en", "af"}));
+  sub->add_option("--language", c.language, "print language (af: printouts with an Afrikaans layout only)")
+      ->check(CLI::IsMember({"en", "af"}));
+}
+
+// The calculators whose printout honours an option, for the help.
+std::string printingWith(bool Calculator::*honours) {
+  std::string list;
+  for (const auto& c : calculators())
+    if (c.*honours) list += (list.empty() ? "" : ", ") + c.name;
+  return list;
+}
+
+// A print option the calculator's printout cannot honour is refused, not
+// dropped: the clerk would hand over a paper without the name or in the
+// wrong language.
+std::optional<std::string> unusablePrintOption(const Calculator& calc, const Common& common) {
+  if (!common.name.empty() && !calc.printsName)
+    return "--name: the " + calc.name + " printout has no name line. Printouts with one: " +
+           printingWith(&Calculator::printsName) + ".";
+  if (common.language == "af" && !calc.printsAfrikaans)
+    return "--language af: the " + calc.name + " printout has no Afrikaans layout. Printouts with one: " +
+           printingWith(&Calculator::printsAfrikaans) + ".";
+  return std::nullopt;
 }
 
 std::optional<SettingsRecord> loadSettingsOrReport(const std::string& dataDir) {
@@ -84,6 +106,10 @@ std::optional<SettingsRecord> loadSettingsOrReport(const std::string& dataDir) {
 }
 
 int runCalculator(const Calculator& calc, const Given& given, const Common& common, char** argv) {
+  if (auto refused = unusablePrintOption(calc, common)) {
+    std::cerr << *refused << "\n";
+    return kExitUsage;
+  }
   int qtArgc = 1;
   // Only a print loads the graphical part, and it makes the application
   // object its layout needs.
@@ -125,11 +151,17 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
     std::cerr << *outcome.failure << "\n";
     return kExitFailure;
   }
-  if (printer)
-    if (auto e = printToPdf(*printer, outcome, common.dataDir, common.pdf)) {
+  if (printer) {
+    // The year and the settings this calculation used, as the paper states them.
+    ReportRun run = makeReportRun(calc.usesTaxYear ? &ctx.year() : nullptr, calc.usesSettings ? &ctx.settings : nullptr,
+                                  calc.settingsShown, InputChecks(calc, inputs).givesSettings(inputs),
+                                  calc.printsAfrikaans ? ctx.language : 0);
+    run.extras = outcome.printExtras;
+    if (auto e = printToPdf(*printer, outcome, run, common.dataDir, common.pdf)) {
       std::cerr << *e << "\n";
       return kExitFailure;
     }
+  }
   std::cout << outcomeJson(calc.name, outcome).dump(2) << "\n";
   return kExitOk;
 }
@@ -227,6 +259,9 @@ constexpr const char* kBatchDescription = "one calculation per row of a CSV file
 int runCli(int argc, char** argv) {
   CLI::App app{kProgramDescription, "quorin-cli"};
   app.require_subcommand(1);
+  app.footer("Printouts with a name line (--name): " + printingWith(&Calculator::printsName) +
+             ".\nPrintouts with an Afrikaans layout (--language af): " + printingWith(&Calculator::printsAfrikaans) +
+             ".");
   Common common;
   std::map<std::string, Given> given;
   std::vector<std::pair<CLI::App*, const Calculator*>> subs;
@@ -247,6 +282,8 @@ int runCli(int argc, char** argv) {
     if (calc.usesSettings)
       for (const auto& flag : settingsFlags()) g.bind(sub, flag);
     addCommon(sub, common, true);
+    sub->footer(std::string("Its printout ") + (calc.printsName ? "has a name line (--name)" : "has no name line") +
+                (calc.printsAfrikaans ? " and an Afrikaans layout (--language af)." : " and no Afrikaans layout."));
     if (calc.usesTaxYear)
       sub->add_option("--tax-year", common.taxYear, "the tax year, named by the year it ends in (default 2026)");
   }

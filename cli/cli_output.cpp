@@ -3,7 +3,6 @@
 #include <ostream>
 
 #include "report/pdf_printer.h"
-#include "report/report_store.h"
 
 namespace quorin::cli {
 
@@ -30,15 +29,11 @@ int reportRefusal(const Refusal& r, std::ostream& out, std::ostream& err) {
   return kExitRefused;
 }
 
-std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& o, const std::string& dataDir,
-                                      const std::string& pdfPath) {
+std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& o, const ReportRun& run,
+                                      const std::string& dataDir, const std::string& pdfPath) {
   if (!o.record && !o.rows) return std::string("The window would not print these figures, so no report was made");
-  const std::string database = dataDir + "/Rudodeza.db";
-  if (o.record)
-    if (auto e = writeFeedRecord(database, *o.record)) return e;
-  if (o.rows)
-    if (auto e = replaceFeedRows(database, *o.rows)) return e;
-  return printer.printPdf(dataDir + "/" + o.reportFile, database, pdfPath);
+  return printer.printPdf(dataDir + "/" + o.reportFile, dataDir + "/Rudodeza.db", o.record ? &*o.record : nullptr,
+                          o.rows ? &*o.rows : nullptr, run, pdfPath);
 }
 
 }  // namespace quorin::cli

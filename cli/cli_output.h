@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/calculator_command.h"
+#include "report/report_run.h"
 
 namespace quorin {
 class PdfPrinter;
@@ -22,9 +23,10 @@ nlohmann::ordered_json outcomeJson(const std::string& calculator, const Outcome&
 int reportRefusal(const Refusal& refusal, std::ostream& out, std::ostream& err);
 
 // Writes the outcome's feed record and rows into the report database of the
-// folder and has the printer lay out its report file as a PDF. Returns the
+// folder and has the printer lay out its report file, from the tables as
+// this print left them and with the run's values, as a PDF. Returns the
 // error text.
-std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& outcome, const std::string& dataDir,
-                                      const std::string& pdfPath);
+std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& outcome, const ReportRun& run,
+                                      const std::string& dataDir, const std::string& pdfPath);
 
 }  // namespace quorin::cli

@@ -43,6 +43,7 @@ Calculator carAllowance() {
       switchFlag("no-maintenance", "Check2", "clear \"Include Maintenance Costs\""),
   };
   c.usesTaxYear = true;
+  c.printsName = true;
   c.run = [](const Inputs& in, Context& ctx) {
     const tax::TaxYear& year = ctx.year();
     TravelAllowanceInput& t = ctx.session.vehicles.carAllowance;
@@ -172,6 +173,7 @@ Calculator companyCar() {
     for (int i = 1; i <= reg.count(); ++i) vehicles.push_back(vehicleJson(reg.vehicle(i), run.of(i)));
     out.detail["vehicles"] = std::move(vehicles);
     if (!reg.empty()) out.rows = compcarRows(reg, run);  // Print needs a vehicle
+    out.printExtras = compcarTotals(run);
     out.reportFile = kCompCarReport;
     return out;
   };

@@ -359,8 +359,13 @@ void PackageWindow::StartPrintout(int choice) {
   {
     Busy busy;
     const PackageReportFile& report = PackageReport(kind_);
-    if (writeRecord(SalPackageRecord(kind_, calculated_, kept_, print_->employeeName().toStdString())))
-      launch(report.file, QString::fromLatin1(report.title), choice);
+    Print p;
+    p.record = SalPackageRecord(kind_, calculated_, kept_, print_->employeeName().toStdString());
+    p.taxYear = true;
+    p.settings = setup_->record();
+    p.settingsFields = kAllSettings;
+    p.extras = PackagePrintExtras(kind_);
+    print(report.file, QString::fromLatin1(report.title), choice, std::move(p));
   }
   hidePanel(print_);
 }

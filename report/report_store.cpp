@@ -13,9 +13,7 @@
 
 namespace quorin {
 
-namespace {
-
-QVariant toVariant(const FeedValue& v) {
+QVariant feedVariant(const FeedValue& v) {
   return std::visit(
       [](const auto& x) -> QVariant {
         using X = std::decay_t<decltype(x)>;
@@ -30,6 +28,8 @@ QVariant toVariant(const FeedValue& v) {
       },
       v);
 }
+
+namespace {
 
 std::string sqlError(const QSqlQuery& q) { return q.lastError().text().toStdString(); }
 
@@ -62,45 +62,108 @@ std::optional<std::string> inTransaction(SqlConnection& c, const std::function<s
 
 }  // namespace
 
+namespace {
+
+std::optional<std::string> updateRecord(SqlConnection& c, const FeedRecord& record) {
+  QStringList sets;
+  for (const auto& f : record.fields) sets << c.quoted(f.name) + QStringLiteral(" = ?");
+  const QString table = c.quoted(record.table);
+  QSqlQuery q(c.db());
+  q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT min(rowid) FROM %1)").arg(table, sets.join(", ")));
+  for (const auto& f : record.fields) q.addBindValue(feedVariant(f.value));
+  if (!q.exec()) return c.describe(q.lastError(), ("written (table " + record.table + ")").c_str());
+  if (q.numRowsAffected() < 1) return "The report table " + record.table + " holds no row to edit";
+  return std::nullopt;
+}
+
+std::optional<std::string> refillRows(SqlConnection& c, const FeedRows& rows) {
+  QSqlQuery clear(c.db());
+  if (!clear.exec(QStringLiteral("DELETE FROM %1").arg(c.quoted(rows.table))))
+    return c.describe(clear.lastError(), ("written (table " + rows.table + ")").c_str());
+  QSqlQuery q(c.db());
+  QString prepared;
+  for (const auto& row : rows.rows) {
+    QStringList names, marks;
+    for (const auto& f : row.fields) {
+      names << c.quoted(f.name);
+      marks << QStringLiteral("?");
+    }
+    const QString sql =
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(c.quoted(rows.table), names.join(", "), marks.join(", "));
+    if (sql != prepared) {
+      q.prepare(sql);
+      prepared = sql;
+    }
+    for (int i = 0; i < static_cast<int>(row.fields.size()); ++i) q.bindValue(i, feedVariant(row.fields[i].value));
+    if (!q.exec()) return c.describe(q.lastError(), ("written (table " + rows.table + ")").c_str());
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> checkRows(SqlConnection& c, const FeedRows& rows) {
+  FeedRecord probe{rows.table, rows.rows.empty() ? std::vector<FeedField>{} : rows.rows.front().fields};
+  return checkFields(c, rows.table, probe);
+}
+
+std::optional<std::string> readRows(SqlConnection& c, const std::string& table, std::vector<QSqlRecord>& into) {
+  if (!c.db().tables().contains(QString::fromStdString(table)))
+    return "The report table " + table + " is missing from the report database";
+  QSqlQuery q(c.db());
+  q.setForwardOnly(true);
+  if (!q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(c.quoted(table))))
+    return "The report table " + table + " could not be read: " + q.lastError().text().toStdString();
+  while (q.next()) into.push_back(q.record());
+  return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<std::string> writeFeedRecord(const std::string& path, const FeedRecord& record) {
   SqlConnection c(path, true);
   if (c.error()) return c.error();
   if (auto e = checkFields(c, record.table, record)) return e;
-  return inTransaction(c, [&]() -> std::optional<std::string> {
-    QStringList sets;
-    for (const auto& f : record.fields) sets << c.quoted(f.name) + QStringLiteral(" = ?");
-    const QString table = c.quoted(record.table);
-    QSqlQuery q(c.db());
-    q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = (SELECT min(rowid) FROM %1)").arg(table, sets.join(", ")));
-    for (const auto& f : record.fields) q.addBindValue(toVariant(f.value));
-    if (!q.exec()) return c.describe(q.lastError(), ("written (table " + record.table + ")").c_str());
-    if (q.numRowsAffected() < 1) return "The report table " + record.table + " holds no row to edit";
-    return std::nullopt;
-  });
+  return inTransaction(c, [&] { return updateRecord(c, record); });
 }
 
 std::optional<std::string> replaceFeedRows(const std::string& path, const FeedRows& rows) {
   SqlConnection c(path, true);
   if (c.error()) return c.error();
-  FeedRecord probe{rows.table, rows.rows.empty() ? std::vector<FeedField>{} : rows.rows.front().fields};
-  if (auto e = checkFields(c, rows.table, probe)) return e;
-  return inTransaction(c, [&]() -> std::optional<std::string> {
-    QSqlQuery clear(c.db());
-    if (!clear.exec(QStringLiteral("DELETE FROM %1").arg(c.quoted(rows.table))))
-      return c.describe(clear.lastError(), ("written (table " + rows.table + ")").c_str());
-    for (const auto& row : rows.rows) {
-      QStringList names, marks;
-      for (const auto& f : row.fields) {
-        names << c.quoted(f.name);
-        marks << QStringLiteral("?");
-      }
-      QSqlQuery q(c.db());
-      q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(c.quoted(rows.table), names.join(", "), marks.join(", ")));
-      for (const auto& f : row.fields) q.addBindValue(toVariant(f.value));
-      if (!q.exec()) return c.describe(q.lastError(), ("written (table " + rows.table + ")").c_str());
-    }
-    return std::nullopt;
-  });
+  if (auto e = checkRows(c, rows)) return e;
+  return inTransaction(c, [&] { return refillRows(c, rows); });
+}
+
+std::optional<std::string> printFeed(const std::string& path, const FeedRecord* record, const FeedRows* rows,
+                                     const std::vector<std::string>& tables, FeedTables& out) {
+  SqlConnection c(path, true);
+  if (c.error()) return c.error();
+  if (record)
+    if (auto e = checkFields(c, record->table, *record)) return e;
+  if (rows)
+    if (auto e = checkRows(c, *rows)) return e;
+  // Taking the write lock at the start (waiting for another print to end)
+  // keeps every other writer out until the tables have been read back.
+  QSqlQuery begin(c.db());
+  if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) return c.describe(begin.lastError(), "written");
+  std::optional<std::string> error;
+  if (record) error = updateRecord(c, *record);
+  if (!error && rows) error = refillRows(c, *rows);
+  for (const auto& table : tables) {
+    if (error) break;
+    auto& into = out.rows[table];
+    into.clear();
+    error = readRows(c, table, into);
+  }
+  QSqlQuery end(c.db());
+  if (error) {
+    end.exec(QStringLiteral("ROLLBACK"));
+    return error;
+  }
+  if (!end.exec(QStringLiteral("COMMIT"))) {
+    std::string text = c.describe(end.lastError(), "written");
+    QSqlQuery(c.db()).exec(QStringLiteral("ROLLBACK"));
+    return text;
+  }
+  return std::nullopt;
 }
 
 std::optional<std::string> createReportDatabase(const std::string& path) {

@@ -1,5 +1,6 @@
 list(APPEND QUORIN_CORE_SOURCES
   report/report_schema.cpp
+  report/report_run.cpp
 )
 list(APPEND QUORIN_DATA_SOURCES
   report/sql_connection.cpp

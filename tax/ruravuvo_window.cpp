@@ -86,8 +86,10 @@ void RuravUvoWindow::activated() {
 }
 
 void RuravUvoWindow::KwikTaxPrint() {
-  if (!writeRecord(kwikTaxRecord(state().ruravuvo))) return;
-  launch(kKwikTaxReport, QString::fromLatin1(kKwikTaxTitle), state().PrintChoice);
+  Print p;
+  p.record = kwikTaxRecord(state().ruravuvo);
+  p.taxYear = true;
+  print(kKwikTaxReport, QString::fromLatin1(kKwikTaxTitle), state().PrintChoice, std::move(p));
 }
 
 void RuravUvoWindow::printTo(int choice) {

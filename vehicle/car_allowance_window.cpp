@@ -253,8 +253,10 @@ void CarAllowanceWindow::PrintCarAll1(int choice) {
   {
     Busy busy;
     CarAllowanceCalc();
-    if (writeRecord(travelDeductionRecord(input(), result_, frame_->employeeName().toStdString())))
-      launch(carAllowanceReport(input()), QString::fromLatin1(kCarAllowanceTitle), choice);
+    Print p;
+    p.record = travelDeductionRecord(input(), result_, frame_->employeeName().toStdString());
+    p.taxYear = true;
+    print(carAllowanceReport(input()), QString::fromLatin1(kCarAllowanceTitle), choice, std::move(p));
   }
   hideFrame(frame_);
 }

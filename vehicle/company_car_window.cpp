@@ -326,8 +326,11 @@ void CompanyCarWindow::CompCarPrint(int choice) {
     Busy busy;
     run_ = PrintCalc(reg(), taxYear());
     showResults();
-    if (writeRows(compcarRows(reg(), run_)))
-      launch(kCompCarReport, QString::fromLatin1(kCompCarTitle), choice);
+    Print p;
+    p.rows = compcarRows(reg(), run_);
+    p.taxYear = true;
+    p.extras = compcarTotals(run_);
+    print(kCompCarReport, QString::fromLatin1(kCompCarTitle), choice, std::move(p));
   }
   hideFrame(frame_);
   applyControls(false);

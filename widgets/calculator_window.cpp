@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "report/report_control.h"
 #include "report/report_store.h"
@@ -234,6 +235,7 @@ bool CalculatorWindow::writeRecord(const FeedRecord& record) {
     reportFailure(tr("Report"), *e);
     return false;
   }
+  written_ = record;
   return true;
 }
 
@@ -242,11 +244,23 @@ bool CalculatorWindow::writeRows(const FeedRows& rows) {
     reportFailure(tr("Report"), *e);
     return false;
   }
+  writtenRows_ = rows;
   return true;
 }
 
 bool CalculatorWindow::launch(const char* reportFile, const QString& title, int choice) {
-  return launchReport(context_.report, state(), reportFile, title, choice);
+  Print p;
+  p.record = std::exchange(written_, std::nullopt);
+  p.rows = std::exchange(writtenRows_, std::nullopt);
+  return print(reportFile, title, choice, std::move(p));
+}
+
+bool CalculatorWindow::print(const char* reportFile, const QString& title, int choice, Print print) {
+  PrintData data{std::move(print.record), std::move(print.rows),
+                 makeReportRun(print.taxYear ? &taxYear() : nullptr, print.settings ? &*print.settings : nullptr,
+                               print.settingsFields, false, print.language)};
+  data.run.extras = std::move(print.extras);
+  return launchReport(context_.report, state(), reportFile, title, choice, std::move(data));
 }
 
 

@@ -89,8 +89,23 @@ class CalculatorWindow : public QWidget {
   // reported and false returned.
   bool writeRecord(const FeedRecord& record);
   bool writeRows(const FeedRows& rows);
-  // Runs the report beside the program: preview (choice 0, with the title)
-  // or printer (choice 1).
+  // One print: writes the record and rows and runs the report beside the
+  // program from them (preview with the title for choice 0, printer for 1).
+  // A tax printout states the year in use and the settings given; a
+  // failure has been reported when false is returned.
+  struct Print {
+    std::optional<FeedRecord> record;
+    std::optional<FeedRows> rows;
+    bool taxYear = false;
+    std::optional<SettingsRecord> settings;
+    std::uint32_t settingsFields = 0;
+    int language = 0;
+    std::vector<FeedField> extras;
+  };
+  bool print(const char* reportFile, const QString& title, int choice, Print print);
+  // The same for a record and rows written just before with writeRecord
+  // and writeRows: the report is laid out from them, without a year or
+  // settings of its own.
   bool launch(const char* reportFile, const QString& title, int choice);
 
   using Busy = BusyCursor;
@@ -130,6 +145,8 @@ class CalculatorWindow : public QWidget {
   std::string lastRefusal_;
   qint64 lastRefusalAt_ = 0;
   bool shownOnce_ = false;
+  std::optional<FeedRecord> written_;  // what writeRecord and writeRows last wrote, for launch
+  std::optional<FeedRows> writtenRows_;
   bool activating_ = false;
 };
 

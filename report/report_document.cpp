@@ -345,6 +345,14 @@ std::optional<std::string> writeReportPdf(const ReportPages& pages, const std::s
       return "The PDF file " + pdfPath + " could not be written.";
     }
   }
+  // A full disk shows when the last of the buffer is written: the file keeps
+  // its old contents rather than take a truncated PDF.
+  if (!file.flush() || file.error() != QFileDevice::NoError) {
+    const std::string reason = file.errorString().toStdString();
+    file.cancelWriting();
+    return "The PDF file " + pdfPath + " could not be written (" + reason +
+           "); any earlier file of that name is unchanged. Check the free space and try again.";
+  }
   if (!file.commit())
     return "The PDF file " + pdfPath + " could not be written (" + file.errorString().toStdString() +
            "); any earlier file of that name is unchanged. Check the free space and try again.";

@@ -194,8 +194,10 @@ TEST_F(PrintoutCliTest, ParallelPrintsEachLayOutTheirOwnRecord) {
     EXPECT_TRUE(text.contains(QString("For : Employee%1\n").arg(i))) << i << text.toStdString();
     const QString salary = QString("R %1 %2.00").arg((10000 + i * 1111) / 1000).arg((10000 + i * 1111) % 1000, 3, 10, QChar('0'));
     EXPECT_TRUE(text.contains(salary)) << i << salary.toStdString();
-    for (int other = 0; other < kPrints; ++other)
-      if (other != i) EXPECT_FALSE(text.contains(QString("Employee%1\n").arg(other))) << i << " shows " << other;
+    for (int other = 0; other < kPrints; ++other) {
+      if (other == i) continue;
+      EXPECT_FALSE(text.contains(QString("Employee%1\n").arg(other))) << i << " shows " << other;
+    }
   }
   EXPECT_GT(printed, 0);
   // The table keeps one row: the last print's, whole.

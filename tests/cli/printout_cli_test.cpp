@@ -72,8 +72,8 @@ TEST_F(PrintoutCliTest, EveryTaxPrintoutStatesTheYearThatComputedItAndTheRun) {
     EXPECT_TRUE(text.contains(QRegularExpression(R"(Printed \d\d/\d\d/\d{4} \d\d:\d\d · Quorin 2026 Ver: \d)")));
     EXPECT_TRUE(text.contains("page 1 of 1"));
   }
-  // The default year says 2026; the settings are the stored row or the call's.
-  QString text = print({"monthly", "--salary", "30000"});
+  // The 2026 year says 2026; the settings are the stored row or the call's.
+  QString text = print({"monthly", "--salary", "30000", "--tax-year", "2026"});
   EXPECT_TRUE(text.contains("Tax year 2026: 01/03/2025 – 28/02/2026"));
   EXPECT_TRUE(text.contains("Settings (stored Setup): employee UIF 1 %, employer UIF 1 %, skills levy 1 %, UIF ceiling R 17 712.00"));
   text = print({"monthly", "--salary", "30000", "--uif-limit", "20000", "--skills-levy", "0.5"});

@@ -6,7 +6,7 @@
 #include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>
-#include <functional>
+#include <algorithm>
 
 #include "report/report_schema.h"
 #include "report/sql_connection.h"
@@ -45,19 +45,9 @@ std::optional<std::string> checkFields(SqlConnection& c, const std::string& tabl
   return std::nullopt;
 }
 
-std::optional<std::string> inTransaction(SqlConnection& c, const std::function<std::optional<std::string>()>& work) {
-  if (!c.db().transaction()) return c.describe(c.db().lastError(), "written");
-  auto error = work();
-  if (error) {
-    c.db().rollback();
-    return error;
-  }
-  if (!c.db().commit()) {
-    std::string text = c.describe(c.db().lastError(), "written");
-    c.db().rollback();
-    return text;
-  }
-  return std::nullopt;
+bool sameFields(const std::vector<FeedField>& a, const std::vector<FeedField>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const FeedField& x, const FeedField& y) { return x.name == y.name; });
 }
 
 }  // namespace
@@ -66,7 +56,7 @@ std::optional<std::string> writeFeedRecord(const std::string& path, const FeedRe
   SqlConnection c(path, true);
   if (c.error()) return c.error();
   if (auto e = checkFields(c, record.table, record)) return e;
-  return inTransaction(c, [&]() -> std::optional<std::string> {
+  return c.writeTransaction([&]() -> std::optional<std::string> {
     QStringList sets;
     for (const auto& f : record.fields) sets << c.quoted(f.name) + QStringLiteral(" = ?");
     const QString table = c.quoted(record.table);
@@ -84,19 +74,27 @@ std::optional<std::string> replaceFeedRows(const std::string& path, const FeedRo
   if (c.error()) return c.error();
   FeedRecord probe{rows.table, rows.rows.empty() ? std::vector<FeedField>{} : rows.rows.front().fields};
   if (auto e = checkFields(c, rows.table, probe)) return e;
-  return inTransaction(c, [&]() -> std::optional<std::string> {
+  return c.writeTransaction([&]() -> std::optional<std::string> {
     QSqlQuery clear(c.db());
     if (!clear.exec(QStringLiteral("DELETE FROM %1").arg(c.quoted(rows.table))))
       return c.describe(clear.lastError(), ("written (table " + rows.table + ")").c_str());
+    // Every row has the same fields: one statement, prepared once.
+    QSqlQuery q(c.db());
+    const std::vector<FeedField>* prepared = nullptr;
     for (const auto& row : rows.rows) {
-      QStringList names, marks;
-      for (const auto& f : row.fields) {
-        names << c.quoted(f.name);
-        marks << QStringLiteral("?");
+      if (!prepared || !sameFields(*prepared, row.fields)) {
+        QStringList names, marks;
+        for (const auto& f : row.fields) {
+          names << c.quoted(f.name);
+          marks << QStringLiteral("?");
+        }
+        if (!q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                           .arg(c.quoted(rows.table), names.join(", "), marks.join(", "))))
+          return c.describe(q.lastError(), ("written (table " + rows.table + ")").c_str());
+        prepared = &row.fields;
       }
-      QSqlQuery q(c.db());
-      q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(c.quoted(rows.table), names.join(", "), marks.join(", ")));
-      for (const auto& f : row.fields) q.addBindValue(toVariant(f.value));
+      for (std::size_t i = 0; i < row.fields.size(); ++i)
+        q.bindValue(static_cast<int>(i), toVariant(row.fields[i].value));
       if (!q.exec()) return c.describe(q.lastError(), ("written (table " + rows.table + ")").c_str());
     }
     return std::nullopt;
@@ -107,7 +105,7 @@ std::optional<std::string> createReportDatabase(const std::string& path) {
   QFile::remove(QString::fromStdString(path));
   SqlConnection c(path, false);
   if (c.error()) return c.error();
-  return inTransaction(c, [&]() -> std::optional<std::string> {
+  return c.writeTransaction([&]() -> std::optional<std::string> {
     for (const auto& table : reportSchema()) {
       QStringList defs, names, zeros;
       for (const auto& col : table.columns) {

@@ -37,7 +37,8 @@ register() {  # VEHICLES FILE
 best() {  # COMMAND... -> the fastest of $calls runs: "seconds peak-KB"
   local fastest="" line
   for ((i = 0; i < calls; i++)); do
-    line="$( { /usr/bin/time -f '%e %M' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -1)"
+    /usr/bin/time -o "$work/time" -f '%e %M' "$@" >/dev/null 2>&1
+    line="$(tail -1 "$work/time")"
     if [[ -z "$fastest" ]] || awk -v a="${line%% *}" -v b="${fastest%% *}" 'BEGIN { exit !(a < b) }'; then
       fastest="$line"
     fi

@@ -39,7 +39,7 @@ void BM_CompCarCalc(benchmark::State& state) {
   CompanyCarRegister reg = largeRegister(static_cast<int>(state.range(0)));
   CompanyCarRun run;
   for (auto _ : state) {
-    CompCarCalc(reg, run);
+    CompCarCalc(reg, run, tax::TaxYear2026());
     benchmark::DoNotOptimize(run.TotAdjustTaxableInc);
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -61,7 +61,7 @@ std::string registerText(int vehicles) {
 void BM_ReadRegisterJson(benchmark::State& state) {
   const std::string text = registerText(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    auto read = readRegisterJson(text);
+    auto read = readRegisterJson(text, tax::TaxYear2026());
     if (!std::holds_alternative<CompanyCarRegister>(read)) state.SkipWithError("refused");
     benchmark::DoNotOptimize(read);
   }
@@ -72,7 +72,7 @@ BENCHMARK(BM_ReadRegisterJson)->Arg(1000)->Unit(benchmark::kMillisecond);
 // The rows a print of the register writes into the compcar table.
 void BM_CompcarRows(benchmark::State& state) {
   CompanyCarRegister reg = largeRegister(static_cast<int>(state.range(0)));
-  const CompanyCarRun run = CompCarCalculate(reg);
+  const CompanyCarRun run = CompCarCalculate(reg, tax::TaxYear2026());
   for (auto _ : state) benchmark::DoNotOptimize(compcarRows(reg, run));
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -85,7 +85,7 @@ void BM_CarAllowanceCalc(benchmark::State& state) {
   in.logBookKm = 20000;
   for (auto _ : state) {
     in.RecordsKept = static_cast<std::int16_t>(!in.RecordsKept);
-    benchmark::DoNotOptimize(CarAllowanceCalc(in).claim());
+    benchmark::DoNotOptimize(CarAllowanceCalc(in, tax::TaxYear2026()).claim());
   }
 }
 BENCHMARK(BM_CarAllowanceCalc);

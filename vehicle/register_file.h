@@ -23,8 +23,7 @@ inline constexpr std::size_t kMaxRegisterFileBytes = 32u * 1024 * 1024;
 // vehicle and the key. A whole number where text belongs is taken as its
 // digits. A vehicle without dates has the whole of the year; its dates must
 // lie in the year.
-std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& text,
-                                                           const tax::TaxYear& year = tax::TaxYear2026());
+std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& text, const tax::TaxYear& year);
 
 // A register file that could not be read at all (missing, a folder, a
 // FIFO or device, not readable, too large): the message names it.
@@ -33,7 +32,7 @@ struct RegisterFileFault {
 };
 
 // The register file at path, read as readRegisterJson reads its text.
-std::variant<CompanyCarRegister, Refusal, RegisterFileFault> readRegisterFile(
-    const std::string& path, const tax::TaxYear& year = tax::TaxYear2026());
+std::variant<CompanyCarRegister, Refusal, RegisterFileFault> readRegisterFile(const std::string& path,
+                                                                            const tax::TaxYear& year);
 
 }  // namespace quorin

@@ -23,13 +23,14 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string refusalOf(const std::string& json) {
-  auto read = readRegisterJson(json);
+  auto read = readRegisterJson(json, tax::TaxYear2026());
   const Refusal* r = std::get_if<Refusal>(&read);
   return r ? r->message : "accepted";
 }
 
 TEST(RegisterFile, NumbersWhereTextBelongsAreKeptAsDigitsOrRefused) {
-  auto read = readRegisterJson(R"([{"CCRegNumber": 12345678901234567890, "YearOfManfact": 2018}])");
+  auto read =
+      readRegisterJson(R"([{"CCRegNumber": 12345678901234567890, "YearOfManfact": 2018}])", tax::TaxYear2026());
   ASSERT_TRUE(std::holds_alternative<CompanyCarRegister>(read)) << refusalOf("");
   const CompanyCarRecord& car = std::get<CompanyCarRegister>(read).vehicle(1);
   EXPECT_EQ(car.CCRegNumber, "12345678901234567890");  // above the largest signed 64-bit number
@@ -74,7 +75,7 @@ struct RegisterFileOnDisk : ::testing::Test {
   void SetUp() override { fs::create_directories(dir); }
   void TearDown() override { fs::remove_all(dir); }
   std::string faultOf(const fs::path& path) {
-    auto read = readRegisterFile(path.string());
+    auto read = readRegisterFile(path.string(), tax::TaxYear2026());
     const RegisterFileFault* f = std::get_if<RegisterFileFault>(&read);
     return f ? f->message : "read";
   }
@@ -110,7 +111,7 @@ TEST_F(RegisterFileOnDisk, OnlyARegularFileWithinTheLimitIsRead) {
 
   const fs::path good = dir / "good.json";
   std::ofstream(good) << R"([{"CCRegNumber": "CA 1", "CCPrice": 300000}])";
-  auto read = readRegisterFile(good.string());
+  auto read = readRegisterFile(good.string(), tax::TaxYear2026());
   ASSERT_TRUE(std::holds_alternative<CompanyCarRegister>(read));
   EXPECT_EQ(std::get<CompanyCarRegister>(read).vehicle(1).CCPrice, 300000);
 }
@@ -157,7 +158,7 @@ TEST(RegisterFile, RandomRegistersAreRefusedOrValuedFinitely) {
       default:
         break;
     }
-    auto read = readRegisterJson(text);
+    auto read = readRegisterJson(text, tax::TaxYear2026());
     if (const Refusal* r = std::get_if<Refusal>(&read)) {
       EXPECT_LT(r->message.size(), 200u) << text.substr(0, 200);
       EXPECT_FALSE(r->message.empty());
@@ -165,7 +166,7 @@ TEST(RegisterFile, RandomRegistersAreRefusedOrValuedFinitely) {
     }
     CompanyCarRegister& reg = std::get<CompanyCarRegister>(read);
     reg.Actual3802 = 50000;
-    const CompanyCarRun run = CompCarCalculate(reg);
+    const CompanyCarRun run = CompCarCalculate(reg, tax::TaxYear2026());
     EXPECT_TRUE(std::isfinite(run.TotAdjustTaxableInc) && std::isfinite(run.TotAdjustTaxableIncSARS))
         << text.substr(0, 200);
   }

@@ -12,6 +12,7 @@
 #include "cli/pdf_printer_loader.h"
 #include "install/data_folder.h"
 #include "report/pdf_printer.h"
+#include "report/whole_file.h"
 #include "settings/settings_store.h"
 
 namespace quorin::cli {
@@ -33,12 +34,12 @@ std::string programFolder(const char* argv0) {
 // references CLI11 holds valid).
 struct Given {
   std::map<std::string, std::vector<std::string>> values;
-  std::map<std::string, int> switches;
 
   void bind(CLI::App* sub, const Flag& flag) {
     const std::string opt = "--" + flag.name;
     if (flag.kind == FlagKind::Switch) {
-      sub->add_flag(opt, switches[flag.name], flag.help);
+      // Given bare it reads "true"; --no-fuel=no is checked like a batch cell.
+      sub->add_flag(opt, values[flag.name], flag.help);
       return;
     }
     auto* o = sub->add_option(opt, values[flag.name], flag.help)->allow_extra_args(false)->expected(1);
@@ -48,8 +49,6 @@ struct Given {
     Inputs in;
     for (const auto& [name, list] : values)
       for (const auto& text : list) in.give(name, text);
-    for (const auto& [name, count] : switches)
-      if (count > 0) in.give(name, "");
     return in;
   }
 };
@@ -237,15 +236,18 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
   // Rows counted on a terminal, unless the results themselves scroll by there.
   options.progress = isatty(STDERR_FILENO) && (!output.empty() || !isatty(STDOUT_FILENO));
   if (output.empty()) return runBatch(*calc, in, std::cout, std::cerr, session, settings, options);
-  std::ofstream out(output, std::ios::binary);
-  if (!out) {
-    std::cerr << "The output file " << output << " could not be written\n";
+  // The old output file stays as it was until the new one is complete.
+  WholeFile out(output, "The output file");
+  options.outputName = "the output file " + output;
+  if (auto e = out.open()) {
+    std::cerr << *e << "\n";
     return kExitFailure;
   }
-  int status = runBatch(*calc, in, out, std::cerr, session, settings, options);
-  out.close();
-  if (!out) {
-    std::cerr << "The output file " << output << " could not be written\n";
+  const int status = runBatch(*calc, in, out.stream(), std::cerr, session, settings, options);
+  // An incomplete run leaves the file as it was; a failed write says why.
+  if (status != kExitOk && out.stream()) return status;
+  if (auto e = out.commit()) {
+    std::cerr << *e << "\n";
     return kExitFailure;
   }
   return status;

@@ -29,4 +29,9 @@ int reportRefusal(const Refusal& refusal, std::ostream& out, std::ostream& err);
 std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& outcome, const ReportRun& run,
                                       const std::string& dataDir, const std::string& pdfPath);
 
+// At the end of a call: standard output written out. When a write to it
+// failed (a full disk, a closed pipe) the call ends with exit status 1 and
+// says so, whatever it reported before.
+int finishStandardOutput(int status);
+
 }  // namespace quorin::cli

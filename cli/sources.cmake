@@ -10,6 +10,5 @@ list(APPEND QUORIN_CLI_SOURCES
   cli/payperiod_commands.cpp
   cli/package_commands.cpp
   cli/finance_commands.cpp
-  cli/register_file.cpp
   cli/vehicle_commands.cpp
 )

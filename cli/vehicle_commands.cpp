@@ -1,9 +1,6 @@
 // quorin-cli car-allowance and company-car.
-#include <fstream>
-#include <sstream>
-
 #include "cli/calculator_command.h"
-#include "cli/register_file.h"
+#include "vehicle/register_file.h"
 #include "vehicle/company_car.h"
 #include "vehicle/vehicle_fields.h"
 #include "vehicle/vehicle_records.h"
@@ -142,17 +139,13 @@ Calculator companyCar() {
     const tax::TaxYear& year = ctx.year();
     CompanyCarRegister& reg = ctx.session.vehicles.companyCars;
     if (in.has("register")) {
-      const std::string path = in.text("register");
-      std::ifstream file(path, std::ios::binary);
-      if (!file) {
-        out.failure = "The register file " + path + " could not be read";
+      auto read = readRegisterFile(in.text("register"), year);
+      if (auto* f = std::get_if<RegisterFileFault>(&read)) {
+        out.failure = std::move(f->message);
         return out;
       }
-      std::ostringstream text;
-      text << file.rdbuf();
-      auto read = readRegisterJson(text.str(), year);
       if (auto* r = std::get_if<Refusal>(&read)) {
-        out.refusal = *r;
+        out.refusal = std::move(*r);
         return out;
       }
       reg = std::move(std::get<CompanyCarRegister>(read));

@@ -5,4 +5,6 @@ list(APPEND QUORIN_CORE_SOURCES
   common/day_number.cpp
   common/twips.cpp
   common/field_limits.cpp
+  common/regular_file.cpp
+  common/quoted_text.cpp
 )

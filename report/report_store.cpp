@@ -6,6 +6,7 @@
 #include <QSqlRecord>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
 #include <functional>
 
 #include "report/report_schema.h"
@@ -45,24 +46,14 @@ std::optional<std::string> checkFields(SqlConnection& c, const std::string& tabl
   return std::nullopt;
 }
 
-std::optional<std::string> inTransaction(SqlConnection& c, const std::function<std::optional<std::string>()>& work) {
-  if (!c.db().transaction()) return c.describe(c.db().lastError(), "written");
-  auto error = work();
-  if (error) {
-    c.db().rollback();
-    return error;
-  }
-  if (!c.db().commit()) {
-    std::string text = c.describe(c.db().lastError(), "written");
-    c.db().rollback();
-    return text;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 namespace {
+
+bool sameFields(const std::vector<FeedField>& a, const std::vector<FeedField>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](const FeedField& x, const FeedField& y) { return x.name == y.name; });
+}
 
 std::optional<std::string> updateRecord(SqlConnection& c, const FeedRecord& record) {
   QStringList sets;
@@ -80,21 +71,22 @@ std::optional<std::string> refillRows(SqlConnection& c, const FeedRows& rows) {
   QSqlQuery clear(c.db());
   if (!clear.exec(QStringLiteral("DELETE FROM %1").arg(c.quoted(rows.table))))
     return c.describe(clear.lastError(), ("written (table " + rows.table + ")").c_str());
+  // Every row normally has the same fields: one statement, prepared once.
   QSqlQuery q(c.db());
-  QString prepared;
+  const std::vector<FeedField>* prepared = nullptr;
   for (const auto& row : rows.rows) {
-    QStringList names, marks;
-    for (const auto& f : row.fields) {
-      names << c.quoted(f.name);
-      marks << QStringLiteral("?");
+    if (!prepared || !sameFields(*prepared, row.fields)) {
+      QStringList names, marks;
+      for (const auto& f : row.fields) {
+        names << c.quoted(f.name);
+        marks << QStringLiteral("?");
+      }
+      if (!q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                         .arg(c.quoted(rows.table), names.join(", "), marks.join(", "))))
+        return c.describe(q.lastError(), ("written (table " + rows.table + ")").c_str());
+      prepared = &row.fields;
     }
-    const QString sql =
-        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(c.quoted(rows.table), names.join(", "), marks.join(", "));
-    if (sql != prepared) {
-      q.prepare(sql);
-      prepared = sql;
-    }
-    for (int i = 0; i < static_cast<int>(row.fields.size()); ++i) q.bindValue(i, feedVariant(row.fields[i].value));
+    for (std::size_t i = 0; i < row.fields.size(); ++i) q.bindValue(static_cast<int>(i), feedVariant(row.fields[i].value));
     if (!q.exec()) return c.describe(q.lastError(), ("written (table " + rows.table + ")").c_str());
   }
   return std::nullopt;
@@ -122,14 +114,14 @@ std::optional<std::string> writeFeedRecord(const std::string& path, const FeedRe
   SqlConnection c(path, true);
   if (c.error()) return c.error();
   if (auto e = checkFields(c, record.table, record)) return e;
-  return inTransaction(c, [&] { return updateRecord(c, record); });
+  return c.writeTransaction([&] { return updateRecord(c, record); });
 }
 
 std::optional<std::string> replaceFeedRows(const std::string& path, const FeedRows& rows) {
   SqlConnection c(path, true);
   if (c.error()) return c.error();
   if (auto e = checkRows(c, rows)) return e;
-  return inTransaction(c, [&] { return refillRows(c, rows); });
+  return c.writeTransaction([&] { return refillRows(c, rows); });
 }
 
 std::optional<std::string> printFeed(const std::string& path, const FeedRecord* record, const FeedRows* rows,
@@ -140,37 +132,27 @@ std::optional<std::string> printFeed(const std::string& path, const FeedRecord* 
     if (auto e = checkFields(c, record->table, *record)) return e;
   if (rows)
     if (auto e = checkRows(c, *rows)) return e;
-  // Taking the write lock at the start (waiting for another print to end)
-  // keeps every other writer out until the tables have been read back.
-  QSqlQuery begin(c.db());
-  if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) return c.describe(begin.lastError(), "written");
-  std::optional<std::string> error;
-  if (record) error = updateRecord(c, *record);
-  if (!error && rows) error = refillRows(c, *rows);
-  for (const auto& table : tables) {
-    if (error) break;
-    auto& into = out.rows[table];
-    into.clear();
-    error = readRows(c, table, into);
-  }
-  QSqlQuery end(c.db());
-  if (error) {
-    end.exec(QStringLiteral("ROLLBACK"));
-    return error;
-  }
-  if (!end.exec(QStringLiteral("COMMIT"))) {
-    std::string text = c.describe(end.lastError(), "written");
-    QSqlQuery(c.db()).exec(QStringLiteral("ROLLBACK"));
-    return text;
-  }
-  return std::nullopt;
+  // The write lock is taken at the start (waiting for another print to end),
+  // which keeps every other writer out until the tables have been read back.
+  return c.writeTransaction([&]() -> std::optional<std::string> {
+    if (record)
+      if (auto e = updateRecord(c, *record)) return e;
+    if (rows)
+      if (auto e = refillRows(c, *rows)) return e;
+    for (const auto& table : tables) {
+      auto& into = out.rows[table];
+      into.clear();
+      if (auto e = readRows(c, table, into)) return e;
+    }
+    return std::nullopt;
+  });
 }
 
 std::optional<std::string> createReportDatabase(const std::string& path) {
   QFile::remove(QString::fromStdString(path));
   SqlConnection c(path, false);
   if (c.error()) return c.error();
-  return inTransaction(c, [&]() -> std::optional<std::string> {
+  return c.writeTransaction([&]() -> std::optional<std::string> {
     for (const auto& table : reportSchema()) {
       QStringList defs, names, zeros;
       for (const auto& col : table.columns) {

@@ -5,6 +5,7 @@ list(APPEND QUORIN_CORE_SOURCES
 list(APPEND QUORIN_DATA_SOURCES
   report/sql_connection.cpp
   report/report_store.cpp
+  report/whole_file.cpp
 )
 # The report layout: Mustache templates to QTextDocument and PDF (Qt Gui)
 list(APPEND QUORIN_REPORT_SOURCES

@@ -31,14 +31,17 @@ int reportRefusal(const Refusal& r, std::ostream& out, std::ostream& err) {
 }
 
 std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& o, const std::string& dataDir,
-                                      const std::string& pdfPath) {
+                                      const std::string& shippedDir, const std::string& pdfPath) {
   if (!o.record && !o.rows) return std::string("The window would not print these figures, so no report was made");
   const std::string database = dataDir + "/Rudodeza.db";
+  // A report database kept from an earlier version first gets this
+  // version's tables and fields.
+  if (auto e = migrateReportDatabase(database)) return e;
   if (o.record)
     if (auto e = writeFeedRecord(database, *o.record)) return e;
   if (o.rows)
     if (auto e = replaceFeedRows(database, *o.rows)) return e;
-  return printer.printPdf(dataDir + "/" + o.reportFile, database, pdfPath);
+  return printer.printPdf(shippedDir + "/" + o.reportFile, database, pdfPath);
 }
 
 }  // namespace quorin::cli

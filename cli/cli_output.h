@@ -22,9 +22,9 @@ nlohmann::ordered_json outcomeJson(const std::string& calculator, const Outcome&
 int reportRefusal(const Refusal& refusal, std::ostream& out, std::ostream& err);
 
 // Writes the outcome's feed record and rows into the report database of the
-// folder and has the printer lay out its report file as a PDF. Returns the
-// error text.
+// data folder and has the printer lay out its report file (from the shipped
+// files' folder) as a PDF. Returns the error text.
 std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& outcome, const std::string& dataDir,
-                                      const std::string& pdfPath);
+                                      const std::string& shippedDir, const std::string& pdfPath);
 
 }  // namespace quorin::cli

@@ -61,7 +61,7 @@ bool ReportControl::setAction(int action) {
 
 bool launchReport(ReportControl& control, const SessionState& state, const char* reportFile, const QString& title,
                   int choice) {
-  control.ReportFileName = QString::fromStdString(state.pathBesideProgram(reportFile));
+  control.ReportFileName = QString::fromStdString(state.shippedFile(reportFile));
   if (choice == 0) {
     control.WindowTitle = title;
     control.Destination = 0;

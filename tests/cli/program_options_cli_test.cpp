@@ -30,7 +30,7 @@ TEST(ProgramOptions, HelpVersionAndUnknownOptionsWithoutADisplay) {
       {"quorin-cli --version", cli, {"--version"}, 0, "quorin-cli (Quorin 2026) 1.", ""},
       {"quorin-cli --help", cli, {"--help"}, 0, "monthly", ""},
       {"quorin-cli calculator --help", cli, {"monthly", "--help"}, 0, "--pdf FILE", ""},
-      {"quorin-cli, unknown option", cli, {"--calculate"}, 64, "", "--calculate"},
+      {"quorin-cli, unknown option", cli, {"monthly", "--calculate"}, 64, "", "--calculate"},
   };
   for (const auto& c : cases) {
     const CliRun r = runProgram(c.program, c.args, env);

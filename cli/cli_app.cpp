@@ -14,6 +14,7 @@
 #include "report/pdf_printer.h"
 #include "report/whole_file.h"
 #include "settings/settings_store.h"
+#include "shell/start_options.h"
 
 namespace quorin::cli {
 
@@ -43,6 +44,12 @@ struct Given {
       return;
     }
     auto* o = sub->add_option(opt, values[flag.name], flag.help)->allow_extra_args(false)->expected(1);
+    // What the help (and so the manual page and the shell's completion)
+    // shows the value as: one of the choices, a file, or text.
+    if (!flag.choices.empty())
+      o->type_name("{" + CLI::detail::join(flag.choices, ",") + "}");
+    else if (flag.help.find("file") != std::string::npos)
+      o->type_name("FILE");
     o->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   }
   Inputs inputs() const {
@@ -56,6 +63,7 @@ struct Given {
 struct Common {
   std::string programFolder;
   std::string dataDir;
+  std::string shippedDir;  // the report and year files; dataDir unless installed
   std::string taxYear;
   std::string pdf;
   std::string name;
@@ -63,9 +71,10 @@ struct Common {
 };
 
 void addCommon(CLI::App* sub, Common& c, bool printing) {
-  sub->add_option("--data-dir", c.dataDir, "folder holding Settings.db, Rudodeza.db and the report files");
+  sub->add_option("--data-dir", c.dataDir, "folder holding Settings.db, Rudodeza.db and the report files")
+      ->type_name("DIR");
   if (!printing) return;
-  sub->add_option("--pdf", c.pdf, "print as the window would and save the report as a PDF file");
+  sub->add_option("--pdf", c.pdf, "print as the window would and save the report as a PDF file")->type_name("FILE");
   sub->add_option("--name", c.name, "employee name of the print frame (printouts with a name line only)")->check([](const std::string& s) {
     double unused;
     return checkText("Text1", FieldLimit{FieldKind::Text, 0, 0, 0, 50}, s, unused) ? "at most 50 characters" : "";
@@ -127,6 +136,7 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
   }
   SessionState session;
   session.setProgramFolder(common.dataDir);
+  session.setShippedFolder(common.shippedDir);
   session.reset();
   // An unknown tax year is refused before anything else.
   if (calc.usesTaxYear)
@@ -156,7 +166,7 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
                                   calc.settingsShown, InputChecks(calc, inputs).givesSettings(inputs),
                                   calc.printsAfrikaans ? ctx.language : 0);
     run.extras = outcome.printExtras;
-    if (auto e = printToPdf(*printer, outcome, run, common.dataDir, common.pdf)) {
+    if (auto e = printToPdf(*printer, outcome, run, common.dataDir, common.shippedDir, common.pdf)) {
       std::cerr << *e << "\n";
       return kExitFailure;
     }
@@ -229,6 +239,7 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
   }
   SessionState session;
   session.setProgramFolder(common.dataDir);
+  session.setShippedFolder(common.shippedDir);
   session.reset();
   if (calc->usesTaxYear) session.loadTaxYears();
   BatchOptions options;
@@ -260,6 +271,7 @@ constexpr const char* kBatchDescription = "one calculation per row of a CSV file
 
 int runCli(int argc, char** argv) {
   CLI::App app{kProgramDescription, "quorin-cli"};
+  app.set_version_flag("--version", versionLine("quorin-cli"), "Print the version and exit");
   app.require_subcommand(1);
   app.footer("Printouts with a name line (--name): " + printingWith(&Calculator::printsName) +
              ".\nPrintouts with an Afrikaans layout (--language af): " + printingWith(&Calculator::printsAfrikaans) +
@@ -303,8 +315,9 @@ int runCli(int argc, char** argv) {
   if (!one || named == "batch") {
     batchCmd = app.add_subcommand("batch", kBatchDescription);
     batchCmd->add_option("calculator", batchCalc, "the calculator")->required();
-    batchCmd->add_option("--input", batchInput, "CSV file with a header row of flag names")->required();
-    batchCmd->add_option("--output", batchOutput, "CSV file for the results (default: standard output)");
+    batchCmd->add_option("--input", batchInput, "CSV file with a header row of flag names")->required()->type_name("FILE");
+    batchCmd->add_option("--output", batchOutput, "CSV file for the results (default: standard output)")
+        ->type_name("FILE");
     batchCmd->add_option("--delimiter", batchDelimiter, "field delimiter of the input and the output: ',' (default) or ';'")
         ->check(CLI::IsMember({",", ";"}));
     addCommon(batchCmd, common, false);
@@ -315,6 +328,8 @@ int runCli(int argc, char** argv) {
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     app.exit(e, std::cerr, std::cerr);
@@ -330,6 +345,9 @@ int runCli(int argc, char** argv) {
       return kExitFailure;
     }
     common.dataDir = data.path;
+    common.shippedDir = data.shipped;
+  } else {
+    common.shippedDir = common.dataDir;
   }
   if (settingsCmd && settingsCmd->parsed()) return runSettings(settingsGiven, common, argv);
   if (batchCmd && batchCmd->parsed())

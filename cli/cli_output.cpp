@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "report/pdf_printer.h"
+#include "report/report_store.h"
 
 namespace quorin::cli {
 
@@ -34,9 +35,12 @@ int reportRefusal(const Refusal& r, std::ostream& out, std::ostream& err) {
 }
 
 std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& o, const ReportRun& run,
-                                      const std::string& dataDir, const std::string& pdfPath) {
+                                      const std::string& dataDir, const std::string& shippedDir,
+                                      const std::string& pdfPath) {
   if (!o.record && !o.rows) return std::string("The window would not print these figures, so no report was made");
-  return printer.printPdf(dataDir + "/" + o.reportFile, dataDir + "/Rudodeza.db", o.record ? &*o.record : nullptr,
+  const std::string database = dataDir + "/Rudodeza.db";
+  if (auto e = migrateReportDatabase(database)) return e;
+  return printer.printPdf(shippedDir + "/" + o.reportFile, database, o.record ? &*o.record : nullptr,
                           o.rows ? &*o.rows : nullptr, run, pdfPath);
 }
 

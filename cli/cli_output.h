@@ -23,11 +23,13 @@ nlohmann::ordered_json outcomeJson(const std::string& calculator, const Outcome&
 int reportRefusal(const Refusal& refusal, std::ostream& out, std::ostream& err);
 
 // Writes the outcome's feed record and rows into the report database of the
-// folder and has the printer lay out its report file, from the tables as
-// this print left them and with the run's values, as a PDF. Returns the
-// error text.
+// folder and has the printer lay out its report file (from the shipped
+// files' folder), from the tables as this print left them and with the run's
+// values, as a PDF. A report database kept from an earlier version first gets
+// this version's tables and fields. Returns the error text.
 std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& outcome, const ReportRun& run,
-                                      const std::string& dataDir, const std::string& pdfPath);
+                                      const std::string& dataDir, const std::string& shippedDir,
+                                      const std::string& pdfPath);
 
 // At the end of a call: standard output written out. When a write to it
 // failed (a full disk, a closed pipe) the call ends with exit status 1 and

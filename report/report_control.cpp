@@ -67,7 +67,7 @@ bool ReportControl::setAction(int action) {
 
 bool launchReport(ReportControl& control, const SessionState& state, const char* reportFile, const QString& title,
                   int choice, PrintData print) {
-  control.ReportFileName = QString::fromStdString(state.pathBesideProgram(reportFile));
+  control.ReportFileName = QString::fromStdString(state.shippedFile(reportFile));
   control.Data = std::move(print);
   if (choice == 0) {
     control.WindowTitle = title;

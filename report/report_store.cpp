@@ -148,26 +148,77 @@ std::optional<std::string> printFeed(const std::string& path, const FeedRecord* 
   });
 }
 
+namespace {
+
+QString columnDefinition(const SqlConnection& c, const FeedColumn& col) {
+  const bool text = col.type == FeedType::Text;
+  const bool real = col.type == FeedType::Single || col.type == FeedType::Double;
+  return c.quoted(col.name) + (text ? " TEXT" : real ? " REAL" : " INTEGER");
+}
+
+QString emptyValue(const FeedColumn& col) { return col.type == FeedType::Text ? "''" : "0"; }
+
+// A single-row table gets its one row of zeros and empty texts.
+std::optional<std::string> fillEmptyRow(SqlConnection& c, const FeedTableSchema& table) {
+  QStringList names, zeros;
+  for (const auto& col : table.columns) {
+    names << c.quoted(col.name);
+    zeros << emptyValue(col);
+  }
+  QSqlQuery q(c.db());
+  if (!q.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(c.quoted(table.name), names.join(", "), zeros.join(", "))))
+    return "Could not fill " + table.name + ": " + sqlError(q);
+  return std::nullopt;
+}
+
+std::optional<std::string> createTable(SqlConnection& c, const FeedTableSchema& table) {
+  QStringList defs;
+  for (const auto& col : table.columns) defs << columnDefinition(c, col);
+  QSqlQuery q(c.db());
+  if (!q.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(c.quoted(table.name), defs.join(", "))))
+    return "Could not create " + table.name + ": " + sqlError(q);
+  return table.multiRow ? std::nullopt : fillEmptyRow(c, table);
+}
+
+// Adds what the table lacks: its fields (every row gets the empty value)
+// and, for a single-row table, its row.
+std::optional<std::string> completeTable(SqlConnection& c, const FeedTableSchema& table) {
+  const QSqlRecord present = c.db().record(QString::fromStdString(table.name));
+  for (const auto& col : table.columns) {
+    if (present.indexOf(QString::fromStdString(col.name)) >= 0) continue;
+    QSqlQuery q(c.db());
+    if (!q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 DEFAULT %3")
+                    .arg(c.quoted(table.name), columnDefinition(c, col), emptyValue(col))))
+      return c.describe(q.lastError(), ("brought up to date (table " + table.name + ")").c_str());
+  }
+  if (table.multiRow) return std::nullopt;
+  QSqlQuery rows(c.db());
+  if (!rows.exec(QStringLiteral("SELECT count(*) FROM %1").arg(c.quoted(table.name))) || !rows.next())
+    return c.describe(rows.lastError(), "read");
+  return rows.value(0).toInt() == 0 ? fillEmptyRow(c, table) : std::nullopt;
+}
+
+}  // namespace
+
 std::optional<std::string> createReportDatabase(const std::string& path) {
   QFile::remove(QString::fromStdString(path));
   SqlConnection c(path, false);
   if (c.error()) return c.error();
   return c.writeTransaction([&]() -> std::optional<std::string> {
+    for (const auto& table : reportSchema())
+      if (auto e = createTable(c, table)) return e;
+    return std::nullopt;
+  });
+}
+
+std::optional<std::string> migrateReportDatabase(const std::string& path) {
+  SqlConnection c(path, true);
+  if (c.error()) return c.error();
+  const QStringList tables = c.db().tables();
+  return c.writeTransaction([&]() -> std::optional<std::string> {
     for (const auto& table : reportSchema()) {
-      QStringList defs, names, zeros;
-      for (const auto& col : table.columns) {
-        const bool text = col.type == FeedType::Text;
-        const bool real = col.type == FeedType::Single || col.type == FeedType::Double;
-        defs << c.quoted(col.name) + (text ? " TEXT" : real ? " REAL" : " INTEGER");
-        names << c.quoted(col.name);
-        zeros << (text ? "''" : "0");
-      }
-      QSqlQuery q(c.db());
-      if (!q.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(c.quoted(table.name), defs.join(", "))))
-        return "Could not create " + table.name + ": " + sqlError(q);
-      if (!table.multiRow &&
-          !q.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(c.quoted(table.name), names.join(", "), zeros.join(", "))))
-        return "Could not fill " + table.name + ": " + sqlError(q);
+      auto e = tables.contains(QString::fromStdString(table.name)) ? completeTable(c, table) : createTable(c, table);
+      if (e) return e;
     }
     return std::nullopt;
   });

@@ -41,4 +41,11 @@ std::optional<std::string> printFeed(const std::string& databasePath, const Feed
 // single-row table holding its one row of zeros and empty texts.
 std::optional<std::string> createReportDatabase(const std::string& databasePath);
 
+// Brings a report database kept from an earlier version up to this one's
+// feed tables: a missing table is made (with its empty row), a missing field
+// is added to every row with its empty value; the rows, their values and any
+// table or field this version does not know stay as they are. Nothing is
+// written when nothing is missing.
+std::optional<std::string> migrateReportDatabase(const std::string& databasePath);
+
 }  // namespace quorin

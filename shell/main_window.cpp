@@ -63,7 +63,8 @@ const char* const kAcceptedVersionKey = "Disclaimer/AcceptedVersion";
 
 }  // namespace
 
-MainWindow::MainWindow(const QString& programFolder, MessageSink& messages, WindowCatalogue catalogue, QWidget* parent)
+MainWindow::MainWindow(const QString& programFolder, const QString& shippedFolder, MessageSink& messages,
+                       WindowCatalogue catalogue, QWidget* parent)
     : QMainWindow(parent),
       messages_(messages),
       report_(state_, messages),
@@ -71,6 +72,7 @@ MainWindow::MainWindow(const QString& programFolder, MessageSink& messages, Wind
       catalogue_(std::move(catalogue)) {
   setObjectName(QStringLiteral("MDIForm1"));
   state_.setProgramFolder(programFolder.toStdString());
+  state_.setShippedFolder(shippedFolder.toStdString());
   // The year files are read once per run; the year chosen is kept per
   // installation.
   state_.loadTaxYears();
@@ -226,7 +228,7 @@ void MainWindow::openHelp() {
     area_->setActiveSubWindow(sub);
     return;
   }
-  auto* help = new HelpWindow(QString::fromStdString(state_.pathBesideProgram("qr2026Help.pdf")));
+  auto* help = new HelpWindow(QString::fromStdString(state_.shippedFile("qr2026Help.pdf")));
   help->setAttribute(Qt::WA_DeleteOnClose);
   QMdiSubWindow* sub = area_->addSubWindow(help);
   sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -289,7 +291,7 @@ QString MainWindow::taxYearStatus() const {
 void MainWindow::showTaxYear() { statusBar()->showMessage(taxYearStatus()); }
 
 bool MainWindow::startUp() {
-  const QString picture = QString::fromStdString(state_.pathBesideProgram("Qrin.jpg"));
+  const QString picture = QString::fromStdString(state_.shippedFile("Qrin.jpg"));
   if (!background_.load(picture)) {
     messages_.show(MessageIcon::Error, tr("Quorin 2026"),
                    tr("The background picture %1 could not be loaded. Please reinstall Quorin 2026.").arg(picture));

@@ -29,7 +29,12 @@ class MainWindow : public QMainWindow {
   // programFolder: where the data files lie; messages: where message boxes
   // go (a BoxMessageSink in the program, a recorder in tests).
   MainWindow(const QString& programFolder, MessageSink& messages, WindowCatalogue catalogue = fullCatalogue(),
-             QWidget* parent = nullptr);
+             QWidget* parent = nullptr)
+      : MainWindow(programFolder, QString(), messages, std::move(catalogue), parent) {}
+  // shippedFolder: where the files the program ships and nobody edits lie
+  // (report files, year files, manual, picture), when not in programFolder.
+  MainWindow(const QString& programFolder, const QString& shippedFolder, MessageSink& messages,
+             WindowCatalogue catalogue = fullCatalogue(), QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Start-up after construction: picture, caption, show, reset, paths,

@@ -1,6 +1,7 @@
 list(APPEND QUORIN_CORE_SOURCES
   shell/session_state.cpp
   shell/version.cpp
+  shell/start_options.cpp
   shell/help_view_size.cpp
 )
 # Windows of the shell: main window, start-up, auxiliary windows

@@ -15,6 +15,7 @@
 #include "widgets/message_sink.h"
 #include "widgets/window_context.h"
 
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -84,6 +85,8 @@ class MainWindow : public QMainWindow {
   // presses that button before the menu bar sees the key.
   bool takeAccessKey(QEvent* event);
   void openAndCascade(const QString& name);
+  // "&Company car": the window, the main window's width for it, cascade.
+  void openCompanyCar();
   void openHelp();
   void showAbout();
   void startDesktopCalculator();
@@ -97,6 +100,7 @@ class MainWindow : public QMainWindow {
   WindowCatalogue catalogue_;
   QMdiArea* area_;
   QMenu* windowMenu_ = nullptr;
+  QLabel* taxYearLabel_ = nullptr;
   QPixmap background_;
 };
 

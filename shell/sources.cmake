@@ -11,4 +11,5 @@ list(APPEND QUORIN_GUI_SOURCES
   shell/help_window.cpp
   shell/window_catalogue.cpp
   shell/main_window.cpp
+  shell/window_arrangement.cpp
 )

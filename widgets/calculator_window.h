@@ -6,6 +6,7 @@
 // calculation.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <optional>
@@ -72,7 +73,7 @@ class CalculatorWindow : public QWidget {
   // Checks every entry field; the first refused one gets its message and
   // the focus, and false is returned.
   bool acceptFields();
-  void refuse(const Refusal& refusal);
+  void refuse(const Refusal& refusal);  // the message begins with the field's caption
   void reportFailure(const QString& title, const std::string& error);
 
   // The tax year in use for the run (the session's).
@@ -128,6 +129,8 @@ class CalculatorWindow : public QWidget {
   // the main window's area too.
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  // Esc closes the window as its close box does.
+  void keyPressEvent(QKeyEvent* event) override;
 
   template <class T = QWidget>
   T* field(const QString& name) const {
@@ -135,8 +138,14 @@ class CalculatorWindow : public QWidget {
   }
 
  private:
+  // The first field of a frame the typing goes to when it is shown.
+  static QWidget* firstFieldIn(QWidget* frame);
+
   WindowContext& context_;
+  BodyScrollArea* scroll_;
   QVBoxLayout* body_;
+  QPointer<QWidget> focusBefore_;
+  QPointer<EntryField> lastField_;  // the last field that had the focus
   QHBoxLayout* buttons_;
   std::vector<QPushButton*> mainButtons_;
   std::vector<QWidget*> frames_;

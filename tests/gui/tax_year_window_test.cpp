@@ -78,7 +78,7 @@ TEST_F(TaxYearWindowTest, TheMainWindowShowsTheYearInUse) {
   EXPECT_TRUE(main.taxYearStatus().contains("outside")) << main.taxYearStatus().toStdString();
   main.state().chooseTaxYear(2027);
   main.showTaxYear();
-  EXPECT_TRUE(main.statusBar()->currentMessage().startsWith("Tax year 2027 (01/03/2026 to 28/02/2027)"));
+  EXPECT_TRUE(main.findChild<QLabel*>("lblTaxYear")->text().startsWith("Tax year 2027 (01/03/2026 to 28/02/2027)"));
 }
 
 }  // namespace

@@ -107,6 +107,7 @@ struct Outcome {
   std::optional<FeedRecord> record;  // the single-row record a print writes
   std::optional<FeedRows> rows;      // the multi-row table a print writes
   std::string reportFile;            // report laid out for --pdf
+  std::optional<int> taxYear;        // the year that computed the figures
 };
 
 struct Context {
@@ -188,6 +189,7 @@ const Calculator* findCalculator(const std::string& name);
 // Each subsystem adds its calculators here.
 void addTaxCalculators(std::vector<Calculator>& list);
 void addPayPeriodCalculators(std::vector<Calculator>& list);
+void addEtiCalculators(std::vector<Calculator>& list);
 void addFinanceCalculators(std::vector<Calculator>& list);
 void addPackageCalculators(std::vector<Calculator>& list);
 void addVehicleCalculators(std::vector<Calculator>& list);

@@ -61,11 +61,19 @@ Calculator etiCalculator() {
     p.broughtForward = in.number("brought-forward");
 
     EtiResult r;
-    if ((out.refusal = CalculateEti(p, year, r))) return out;
+    out.refusal = CalculateEti(p, year, r);
+    if (ctx.windowOnly) {
+      // Batch: every result column, for a refused row too (its cells stay
+      // blank), as batch names its columns from an empty row, which this
+      // calculator refuses for want of an age.
+      putWindowFigures(out, ctx, EtiWindowFigures(r));
+      return out;
+    }
+    if (out.refusal) return out;
+    // The roll-over fields are blank on the window without the PAYE.
     for (const EtiFigure& figure : EtiWindowFigures(r))
       if (r.RollOver || (figure.name != f.utilised && figure.name != f.carriedForward))
         putWindow(out, ctx, figure.name, figure.value);
-    if (ctx.windowOnly) return out;
     auto& d = out.detail;
     d["ETI"] = r.ETI;
     d["Qualifies"] = r.Qualifies;

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli_fixture.h"
+#include "year_file_edit.h"
 
 using namespace quorin::test;
 
@@ -104,12 +105,7 @@ TEST_F(EtiCliTest, RefusalsCarryTheWindowsMessageAndField) {
 }
 
 TEST_F(EtiCliTest, AYearFileWithoutTablesRefusesEtiAndNothingElse) {
-  QFile file(folder.qfile("tax-years/2027.json"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  nlohmann::json j = nlohmann::json::parse(file.readAll().toStdString());
-  file.close();
-  j.erase("eti");
-  write("tax-years/2027.json", QByteArray::fromStdString(j.dump(2)));
+  editYearFile(folder, 2027, [](nlohmann::json& j) { j.erase("eti"); });
   CliRun r = call({"eti", "--tax-year", "2027", "--age", "25"});
   ASSERT_EQ(r.status, 2) << r.out;
   EXPECT_EQ(r.json()["error"]["message"], "No ETI table for the 2027 tax year");

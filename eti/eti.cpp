@@ -15,24 +15,28 @@ constexpr const char* kIncorrectValue = "Incorrect Value";
 constexpr const char* kIncorrectDate = "Incorrect Date";
 
 // Months counted from year 0: two days' months compare and subtract.
-int monthIndex(int day) {
-  const CalendarDate d = calendarDate(day);
-  return d.year * 12 + d.month - 1;
-}
+int monthIndex(const CalendarDate& d) { return d.year * 12 + d.month - 1; }
+int monthIndex(int day) { return monthIndex(calendarDate(day)); }
 
-int lastDayOfMonth(int firstDay) {
-  const CalendarDate d = calendarDate(firstDay);
-  const int nextYear = d.month == 12 ? d.year + 1 : d.year;
-  const int nextMonth = d.month == 12 ? 1 : d.month + 1;
-  return *dayNumber(nextYear, nextMonth, 1) - 1;
+// The month claimed, worked out once.
+struct Claim {
+  CalendarDate first;
+  int index;
+  int lastDay;
+};
+
+Claim claimOf(int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const CalendarDate d = calendarDate(month);
+  const bool leap = d.year % 4 == 0 && (d.year % 100 != 0 || d.year % 400 == 0);
+  const int days = kDays[d.month - 1] + (d.month == 2 && leap ? 1 : 0);
+  return {d, monthIndex(d), month - d.day + days};
 }
 
 // Age in whole years at the end of the month: every birthday of the month
 // has been reached by then.
-int ageAtMonthEnd(int birthDate, int month) {
-  const CalendarDate b = calendarDate(birthDate);
-  const CalendarDate m = calendarDate(month);
-  return m.year - b.year - (m.month < b.month ? 1 : 0);
+int ageAtMonthEnd(const CalendarDate& born, const Claim& claim) {
+  return claim.first.year - born.year - (claim.first.month < born.month ? 1 : 0);
 }
 
 int employedSince2013() { return *dayNumber(2013, 10, 1); }
@@ -86,8 +90,9 @@ std::optional<Refusal> CheckEti(const EtiInput& in, const tax::TaxYear& year) {
   const EtiFieldNames& f = kEtiFields;
   if (year.eti.empty())
     return Refusal{kIncorrectValue, "No ETI table for the " + std::to_string(year.year) + " tax year", f.taxYear};
-  if (!year.contains(in.month) || calendarDate(in.month).day != 1) return EtiMonthRefusal(year);
-  const int monthEnd = lastDayOfMonth(in.month);
+  const Claim claim = claimOf(in.month);
+  if (!year.contains(in.month) || claim.first.day != 1) return EtiMonthRefusal(year);
+  const int monthEnd = claim.lastDay;
   if (in.employmentStart > monthEnd)
     return Refusal{kIncorrectDate,
                    "The employment start (" + formatDay(in.employmentStart) + ") is after the month claimed (" +
@@ -106,7 +111,7 @@ std::optional<Refusal> CheckEti(const EtiInput& in, const tax::TaxYear& year) {
                    "at the end of the month",
                    f.age};
   if (in.age && in.birthDate) {
-    const int fromBirth = ageAtMonthEnd(*in.birthDate, in.month);
+    const int fromBirth = ageAtMonthEnd(calendarDate(*in.birthDate), claim);
     if (*in.age != fromBirth)
       return Refusal{kIncorrectValue,
                      "The age (" + std::to_string(*in.age) + ") does not agree with the birth date (" +
@@ -114,7 +119,7 @@ std::optional<Refusal> CheckEti(const EtiInput& in, const tax::TaxYear& year) {
                          "): correct one of them or leave the age blank",
                      f.age};
   }
-  const int employed = monthIndex(in.month) - monthIndex(in.employmentStart) + 1;
+  const int employed = claim.index - monthIndex(in.employmentStart) + 1;
   if (in.monthsNotQualifying >= employed)
     return Refusal{kIncorrectValue,
                    "The months not qualifying (" + std::to_string(in.monthsNotQualifying) +
@@ -133,8 +138,11 @@ EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year) {
   r.TableFrom = table->from;
   r.NilEdge = table->edges[2];
 
-  if (in.birthDate)
-    r.AgeAtMonthEnd = ageAtMonthEnd(*in.birthDate, in.month);
+  const Claim claim = claimOf(in.month);
+  const std::optional<CalendarDate> born =
+      in.birthDate ? std::optional<CalendarDate>(calendarDate(*in.birthDate)) : std::nullopt;
+  if (born)
+    r.AgeAtMonthEnd = ageAtMonthEnd(*born, claim);
   else if (in.age)
     r.AgeAtMonthEnd = *in.age;
 
@@ -142,12 +150,11 @@ EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year) {
   // that did not qualify and, outside a zone, those before the month of
   // the 18th birthday.
   const int start = monthIndex(in.employmentStart);
-  const int claimed = monthIndex(in.month);
+  const int claimed = claim.index;
   r.MonthsEmployed = claimed - start + 1;
   int beforeEighteen = 0;
-  if (in.birthDate && !in.specialEconomicZone) {
-    const CalendarDate b = calendarDate(*in.birthDate);
-    const int eighteenth = (b.year + 18) * 12 + b.month - 1;
+  if (born && !in.specialEconomicZone) {
+    const int eighteenth = (born->year + 18) * 12 + born->month - 1;
     beforeEighteen = std::clamp(eighteenth, start, claimed + 1) - start;
   }
   r.QualifyingMonth = r.MonthsEmployed - in.monthsNotQualifying - beforeEighteen;
@@ -185,7 +192,7 @@ EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year) {
   // the PAYE; the rest is carried forward. March and September start the
   // reconciliation periods, so nothing is brought forward into them.
   if (in.paye) {
-    const int calendarMonth = calendarDate(in.month).month;
+    const int calendarMonth = claim.first.month;
     r.RollOver = true;
     r.BroughtForward = calendarMonth == 3 || calendarMonth == 9 ? 0 : in.broughtForward;
     const double available = r.BroughtForward + r.ETI;

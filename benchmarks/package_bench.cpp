@@ -12,7 +12,7 @@ using namespace quorin;
 
 NetToGrossModel annualDefaults() {
   const SettingsRecord s;
-  NetToGrossModel m;
+  NetToGrossModel m(tax::TaxYear2026());
   m.annual = true;
   m.rebate = 17235;
   m.uifCeiling = s.UIFLimit * 12;
@@ -43,7 +43,7 @@ void BM_NetToGrossCalculate(benchmark::State& state) {
     in.amount = 25000;
     in.medical = 2000;
     in.beneficiaries = 3;
-    auto refusal = CalculatePackage(PackageKind::QuorinMonthly, in, setup, result);
+    auto refusal = CalculatePackage(PackageKind::QuorinMonthly, in, setup, result, tax::TaxYear2026());
     benchmark::DoNotOptimize(refusal);
     benchmark::DoNotOptimize(result);
   }
@@ -69,7 +69,7 @@ void BM_GrossToNet(benchmark::State& state) {
   std::size_t i = 0;
   for (auto _ : state) {
     PackageInput in = inputs[i++ & 1023];
-    auto refusal = CalculatePackage(PackageKind::VelmarMonthly, in, setup, result);
+    auto refusal = CalculatePackage(PackageKind::VelmarMonthly, in, setup, result, tax::TaxYear2026());
     benchmark::DoNotOptimize(refusal);
     benchmark::DoNotOptimize(result);
   }

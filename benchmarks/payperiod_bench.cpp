@@ -14,7 +14,7 @@ using namespace quorin;
 std::vector<PeriodPayInput> payroll(PeriodKind kind) {
   std::vector<PeriodPayInput> list;
   for (int i = 0; i < 1024; ++i) {
-    PeriodPayInput in = DefaultPeriodPayInput(kind);
+    PeriodPayInput in = DefaultPeriodPayInput(kind, tax::TaxYear2026());
     in.age = static_cast<std::int16_t>(20 + i % 60);
     in.salary = 3000 + (i * 7919) % 150000;
     in.bonus = i % 4 == 0 ? 5000 : 0;

@@ -36,7 +36,7 @@ void BM_CompCarCalc(benchmark::State& state) {
   CompanyCarRegister reg = largeRegister(static_cast<int>(state.range(0)));
   CompanyCarRun run;
   for (auto _ : state) {
-    CompCarCalc(reg, run);
+    CompCarCalc(reg, run, tax::TaxYear2026());
     benchmark::DoNotOptimize(run.TotAdjustTaxableInc);
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -50,7 +50,7 @@ void BM_CarAllowanceCalc(benchmark::State& state) {
   in.logBookKm = 20000;
   for (auto _ : state) {
     in.RecordsKept = static_cast<std::int16_t>(!in.RecordsKept);
-    benchmark::DoNotOptimize(CarAllowanceCalc(in).claim());
+    benchmark::DoNotOptimize(CarAllowanceCalc(in, tax::TaxYear2026()).claim());
   }
 }
 BENCHMARK(BM_CarAllowanceCalc);

@@ -77,7 +77,9 @@ void putFigures(nlohmann::ordered_json& into, const std::vector<NamedFigure>& fi
 
 Calculator periodCalculator(PeriodKind kind, const char* name, const char* description) {
   const PeriodFieldNames& f = PeriodFields(kind);
-  const PayPeriodLimits limits = PeriodFieldLimits(kind);
+  // The dates are checked in the run, in the year in use; the other limits
+  // are the same in every year.
+  const PayPeriodLimits limits = PeriodFieldLimits(kind, kTaxYearStart, tax::TaxYear2026());
   Calculator c;
   c.name = name;
   c.description = description;
@@ -148,7 +150,8 @@ std::optional<Refusal> readMonthCounts(const Inputs& in, const FieldLimit& limit
 
 Calculator annualCalculator() {
   const AnnualFieldNames& f = kAnnualFields;
-  const PayPeriodLimits limits = AnnualFieldLimits();
+  // As for the periods: the dates are checked in the run.
+  const PayPeriodLimits limits = AnnualFieldLimits(kTaxYearStart, kTaxYearEnd, tax::TaxYear2026());
   Calculator c;
   c.name = "annual";
   c.description = "Employees' tax for a tax year or part of it, with the medical credit month by month";

@@ -18,6 +18,6 @@ namespace quorin::cli {
 // vehicle and the key. A vehicle without dates has the whole of the year;
 // its dates must lie in the year.
 std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& text,
-                                                           const tax::TaxYear& year = tax::TaxYear2026());
+                                                           const tax::TaxYear& year);
 
 }  // namespace quorin::cli

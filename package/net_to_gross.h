@@ -14,7 +14,10 @@ namespace quorin {
 
 // Everything a candidate's take-home depends on, fixed for one search.
 struct NetToGrossModel {
-  const tax::TaxYear* year = &tax::TaxYear2026();  // scale and top rate
+  // The year is given when the model is made: a search without one does
+  // not compile.
+  explicit NetToGrossModel(const tax::TaxYear& taxYear) : year(&taxYear) {}
+  const tax::TaxYear* year;  // scale and top rate
   bool annual = false;
   double carFringeBenefit = 0;
   double travelAllowance = 0;

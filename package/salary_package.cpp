@@ -117,8 +117,7 @@ void grossToNet(const PackagePeriod& p, PackageInput& in, const SettingsRecord& 
 
 NetToGrossModel searchModel(const PackagePeriod& p, const PackageInput& in, const SettingsRecord& s,
                             const PackageResult& r) {
-  NetToGrossModel m;
-  m.year = &p.year;
+  NetToGrossModel m(p.year);
   m.annual = p.annual;
   m.carFringeBenefit = r.CarFringeBenefit;
   m.travelAllowance = in.travelAllowance;

@@ -98,12 +98,12 @@ inline constexpr const char* kFringeMessage = "Fringe benefits more than salary 
 // The figures (scale, rebates, credits, retirement fund limit, company car
 // rates) are those of the year given.
 std::optional<Refusal> CalculatePackage(PackageKind kind, PackageInput& in, const SettingsRecord& setup,
-                                        PackageResult& kept, const tax::TaxYear& year = tax::TaxYear2026());
+                                        PackageResult& kept, const tax::TaxYear& year);
 
 // The net-to-gross windows allow the two retirement fund percentages to sum
 // to the year's deductible percentage (27.5) at most: above that both
 // become 0. True when it reset them.
-bool ResetExcessRFundPercentages(SettingsRecord& setup, const tax::TaxYear& year = tax::TaxYear2026());
+bool ResetExcessRFundPercentages(SettingsRecord& setup, const tax::TaxYear& year);
 
 // The two worked lines of the R/A explanation, from the last calculation.
 struct RAExplanation {
@@ -111,7 +111,7 @@ struct RAExplanation {
   std::string lineC;
 };
 RAExplanation ExplainRA(PackageKind kind, const PackageInput& in, const PackageResult& r,
-                        const SettingsRecord& setup, const tax::TaxYear& year = tax::TaxYear2026());
+                        const SettingsRecord& setup, const tax::TaxYear& year);
 
 // The fixed lines of the explanation panel.
 inline constexpr std::array<const char*, 4> kRAFixedLines{

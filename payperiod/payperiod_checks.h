@@ -29,6 +29,6 @@ std::optional<Refusal> CheckPeriodMeasure(PeriodKind kind, const PeriodPayInput&
 // Annual: the start date within the year (dtStartDate), then the end date
 // within the start date to the year's last day (dtEndDate), with the date
 // fields' own messages. An end before the start is laid at the end date.
-std::optional<Refusal> CheckAnnualDates(int startDate, int endDate, const tax::TaxYear& year = tax::TaxYear2026());
+std::optional<Refusal> CheckAnnualDates(int startDate, int endDate, const tax::TaxYear& year);
 
 }  // namespace quorin

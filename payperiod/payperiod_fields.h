@@ -65,19 +65,19 @@ inline constexpr const char* kEmployeeNameField = "Text1";
 // A start date field: the year's first day to latest, refused with the
 // fixed message naming the year's first and last days (2026: 01/03/2025
 // and 28/02/2026).
-FieldLimit StartDateLimit(int latest = kTaxYearEnd, const tax::TaxYear& year = tax::TaxYear2026());
+FieldLimit StartDateLimit(int latest, const tax::TaxYear& year);
 // An end date field: earliest to the year's last day, refused with a
 // message that quotes the start date's text.
-FieldLimit EndDateLimit(int startDate, int earliest = kTaxYearStart, const tax::TaxYear& year = tax::TaxYear2026());
+FieldLimit EndDateLimit(int startDate, int earliest, const tax::TaxYear& year);
 
 // Every entry field of a window, setup fields and employee name included.
 // Monthly: the end date's message quotes startDate (its range stays the tax
 // year). Annual: the start date runs to endDate and the end date from
 // startDate, as when each field takes the focus.
-PayPeriodLimits PeriodFieldLimits(PeriodKind kind, int startDate = kTaxYearStart,
-                                  const tax::TaxYear& year = tax::TaxYear2026());
-PayPeriodLimits AnnualFieldLimits(int startDate = kTaxYearStart, int endDate = kTaxYearEnd,
-                                  const tax::TaxYear& year = tax::TaxYear2026());
+PayPeriodLimits PeriodFieldLimits(PeriodKind kind, int startDate,
+                                  const tax::TaxYear& year);
+PayPeriodLimits AnnualFieldLimits(int startDate, int endDate,
+                                  const tax::TaxYear& year);
 
 // The four number fields of the Setup frame.
 PayPeriodLimits PayPeriodSetupLimits();

@@ -42,7 +42,7 @@ struct PeriodPayInput {
 // What a freshly opened window starts with: every amount, age and count 0;
 // monthly the first 31 days of the year (2026: 01/03/2025 to 31/03/2025);
 // weekly 7 of 7 days, fortnightly 14 of 14.
-PeriodPayInput DefaultPeriodPayInput(PeriodKind kind, const tax::TaxYear& year = tax::TaxYear2026());
+PeriodPayInput DefaultPeriodPayInput(PeriodKind kind, const tax::TaxYear& year);
 
 struct PeriodTaxResult {
   double RemunerationBase = 0;        // B: the retirement fund deduction's base
@@ -77,7 +77,7 @@ int DaysInMonth(int dayNumber);
 // The medical scheme fees credit of one period for n beneficiaries (given a
 // medical aid contribution): the monthly credit, a quarter of it weekly, half
 // fortnightly, and x 12 / 260 daily.
-double PeriodMedicalCredit(PeriodKind kind, int beneficiaries, const tax::TaxYear& year = tax::TaxYear2026());
+double PeriodMedicalCredit(PeriodKind kind, int beneficiaries, const tax::TaxYear& year);
 
 // The UIF remuneration ceiling of one period from the monthly limit.
 double PeriodUIFCeiling(PeriodKind kind, double monthlyLimit);
@@ -88,12 +88,12 @@ double PeriodUIFCeiling(PeriodKind kind, double monthlyLimit);
 // (payperiod_checks.h); a measure that would divide by zero days throws
 // std::invalid_argument. The figures are those of the year given.
 PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
-                              const tax::TaxYear& year = tax::TaxYear2026());
+                              const tax::TaxYear& year);
 
 // What the Calculate button does: the period checks, then CalcPeriodTax into
 // out. On a refusal out is left as it was and the refusal is returned.
 std::optional<Refusal> CalculatePeriod(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
-                                       PeriodTaxResult& out, const tax::TaxYear& year = tax::TaxYear2026());
+                                       PeriodTaxResult& out, const tax::TaxYear& year);
 
 // A figure by the name it goes by outside: a window field or a detail name.
 struct NamedFigure {

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 
 #include "payperiod/payperiod_fields.h"
+#include "shell/session_state.h"
 
 namespace quorin {
 
@@ -87,7 +88,7 @@ void PeriodTaxWindow::taxYearChosen() {
 
 PeriodPayInput PeriodTaxWindow::inputs() const {
   const PeriodFieldNames& f = PeriodFields(kind_);
-  PeriodPayInput in = DefaultPeriodPayInput(kind_);
+  PeriodPayInput in = DefaultPeriodPayInput(kind_, state().taxYear());
   readPayItems(f, in);
   in.beneficiaries = whole(f.beneficiaries);
   if (f.startDate) {

@@ -58,11 +58,11 @@ std::vector<FeedTableSchema> makeSchema() {
       return table;
     };
     const PeriodTaxResult period;
-    s.push_back(tableOf(IRP5Mon(DefaultPeriodPayInput(PeriodKind::Monthly), period, "", kPrintEnglish)));
+    s.push_back(tableOf(IRP5Mon(PeriodPayInput{}, period, "", kPrintEnglish)));
     s.push_back(tableOf(IRP5Ann(AnnualPayInput{}, AnnualTaxResult{}, "", kPrintEnglish)));
-    s.push_back(tableOf(IRP5Week(PeriodKind::Weekly, DefaultPeriodPayInput(PeriodKind::Weekly), period, "",
+    s.push_back(tableOf(IRP5Week(PeriodKind::Weekly, PeriodPayInput{}, period, "",
                                  kPrintEnglish)));
-    s.push_back(tableOf(IRP5Day(DefaultPeriodPayInput(PeriodKind::Daily), period, "", kPrintEnglish)));
+    s.push_back(tableOf(IRP5Day(PeriodPayInput{}, period, "", kPrintEnglish)));
     // Salary packages: the gross-to-net record writes every field.
     s.push_back(tableOf(SalPackageRecord(PackageKind::VelmarMonthly, PackageInput{}, PackageResult{}, "")));
     // Employment Tax Incentive: every field is written whatever the inputs.

@@ -1,8 +1,7 @@
 // The rules every tax calculator shares: the income-tax scale, the age
 // rebates, the medical scheme fees credits, the additional medical credit
 // and the retirement fund deduction limit, each with the figures of the
-// year of assessment it is given (tax_year.h). Without a year they use
-// 2026's.
+// year of assessment it is given (tax_year.h); none has a year of its own.
 #pragma once
 
 #include <cstdint>
@@ -11,9 +10,6 @@
 #include "tax/tax_year.h"
 
 namespace quorin::tax {
-
-// The 2026 scale.
-inline const std::vector<TaxScaleBracket>& kTaxScale = TaxYear2026().scale;
 
 inline constexpr double kAdditionalCreditFactor = 0.333;
 inline constexpr double kAdditionalCreditMultiple = 3;
@@ -35,19 +31,19 @@ struct ScaleResult {
 
 // Annual tax before rebates on an annual taxable income. Not clamped: a
 // negative income gives a negative portion and tax.
-ScaleResult ApplyTaxScale(double taxableIncome, const TaxYear& year = TaxYear2026());
+ScaleResult ApplyTaxScale(double taxableIncome, const TaxYear& year);
 
 // The primary rebate, plus the secondary from 65, plus the tertiary from 75
 // (2026: 17 235, 26 679 or 29 824).
-double RebateForAge(int age, const TaxYear& year = TaxYear2026());
+double RebateForAge(int age, const TaxYear& year);
 
 // Annual tax after the age rebate, never below zero.
 double TaxAfterRebate(double scaleTax, double rebate);
 
 // Monthly credit for n beneficiaries.
-double MedicalSchemeFeesCredit(int beneficiaries, const TaxYear& year = TaxYear2026());
+double MedicalSchemeFeesCredit(int beneficiaries, const TaxYear& year);
 // Annual credit for m beneficiary-months.
-double AnnualMedicalSchemeFeesCredit(int beneficiaryMonths, const TaxYear& year = TaxYear2026());
+double AnnualMedicalSchemeFeesCredit(int beneficiaryMonths, const TaxYear& year);
 
 // Additional credit for taxpayers aged 65 or more; all figures of one period.
 double AdditionalMedicalCredit(int age, double employeeContribution, double employerContribution,
@@ -57,6 +53,6 @@ double AdditionalMedicalCredit(int age, double employeeContribution, double empl
 // contributions and the year's share of the base (27.5 %), capped at the
 // year's cap / periodsPerYear.
 double RetirementFundDeduction(double contributions, double remunerationBase, int periodsPerYear,
-                               const TaxYear& year = TaxYear2026());
+                               const TaxYear& year);
 
 }  // namespace quorin::tax

@@ -66,7 +66,7 @@ struct TaxYear {
 
 // The 2026 year as the calculators were first built for it (1 March 2025 to
 // 28 February 2026). tax-years/2026.json carries the same figures; this copy
-// is what a calculation uses when it is given no year.
+// is only the fallback of a run that finds no year file at all.
 const TaxYear& TaxYear2026();
 
 }  // namespace quorin::tax

@@ -74,7 +74,7 @@ struct ActualCostClaim {
   double claim = 0;
 };
 
-DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year = tax::TaxYear2026());
+DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year);
 ActualCostClaim CalcActualCostClaim(const TravelAllowanceInput& in);
 
 struct CarAllowanceResult {
@@ -90,6 +90,6 @@ struct CarAllowanceResult {
 
 // Calculate: the days, then the chosen method, with the year's vehicle
 // cost scale.
-CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in, const tax::TaxYear& year = tax::TaxYear2026());
+CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in, const tax::TaxYear& year);
 
 }  // namespace quorin

@@ -48,17 +48,17 @@ struct CompanyCarRun {
 // that would divide by a zero distance sets nothing. The figures do not
 // depend on the vehicle on screen. The rates and the fuel figure are the
 // year's.
-CompanyCarRun CompCarCalc(CompanyCarRegister& reg, const tax::TaxYear& year = tax::TaxYear2026());
+CompanyCarRun CompCarCalc(CompanyCarRegister& reg, const tax::TaxYear& year);
 // The same into a run whose vectors are reused (no allocation once sized).
-void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run, const tax::TaxYear& year = tax::TaxYear2026());
+void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run, const tax::TaxYear& year);
 
 // "&Calculate": with exactly one vehicle the 3802 total is first its
 // share, then the register is valued (twice, so that a share worked out by
 // the first run is the one the second run shows).
-CompanyCarRun CompCarCalculate(CompanyCarRegister& reg, const tax::TaxYear& year = tax::TaxYear2026());
+CompanyCarRun CompCarCalculate(CompanyCarRegister& reg, const tax::TaxYear& year);
 
 // The printout's recomputation of every vehicle.
-inline CompanyCarRun PrintCalc(CompanyCarRegister& reg, const tax::TaxYear& year = tax::TaxYear2026()) {
+inline CompanyCarRun PrintCalc(CompanyCarRegister& reg, const tax::TaxYear& year) {
   return CompCarCalc(reg, year);
 }
 

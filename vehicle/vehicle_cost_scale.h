@@ -13,6 +13,6 @@ using tax::VehicleCostBand;
 // The band of a value: a value equal to a band's upper bound belongs to
 // that band; 0 and negative values fall in band 1, everything above the
 // last bound in the last band (2026: above 700 000, band 8).
-const VehicleCostBand& LookupVehicleCostScale(double value, const tax::TaxYear& year = tax::TaxYear2026());
+const VehicleCostBand& LookupVehicleCostScale(double value, const tax::TaxYear& year);
 
 }  // namespace quorin

@@ -42,10 +42,10 @@ const std::vector<RegisterKey>& companyCarInputKeys();
 // The date fields of both windows: the start date from the year's first
 // day to the end date, the end date from the start date to the year's last
 // day, title "Incorrect Date".
-FieldLimit vehicleStartDateLimit(int endDate, const tax::TaxYear& year = tax::TaxYear2026());
-FieldLimit vehicleEndDateLimit(int startDate, const tax::TaxYear& year = tax::TaxYear2026());
+FieldLimit vehicleStartDateLimit(int endDate, const tax::TaxYear& year);
+FieldLimit vehicleEndDateLimit(int startDate, const tax::TaxYear& year);
 std::optional<Refusal> checkVehicleDates(const std::string& startField, int startDate, const std::string& endField,
-                                         int endDate, const tax::TaxYear& year = tax::TaxYear2026());
+                                         int endDate, const tax::TaxYear& year);
 
 // Wear and tear and lease payments exclude each other: the refusal of the
 // field just changed to value while the other holds other.

@@ -175,9 +175,11 @@ std::vector<FeedTableSchema> vehicleFeedTables() {
   FeedTableSchema travel = tableOf(travelDeductionRecord(in, deemed, ""), {});
   travel = tableOf(travelDeductionRecord(in, actual, ""), travel);
 
+  // The rows have the same fields in every year.
+  const tax::TaxYear& anyYear = tax::TaxYear2026();
   CompanyCarRegister one;
-  one.Add();
-  const CompanyCarRun run = CompCarCalc(one);
+  one.Add(anyYear);
+  const CompanyCarRun run = CompCarCalc(one, anyYear);
   FeedTableSchema compcar = tableOf(compcarRows(one, run).rows.front(), {});
   compcar.multiRow = true;
   return {travel, compcar};

@@ -68,7 +68,7 @@ class CompanyCarRegister {
   // the 3802 total is split automatically. On an empty register the new
   // vehicle keeps what was typed into the blank entry. Its dates are the
   // whole of the year given. False when refused.
-  bool Add(const tax::TaxYear& year = tax::TaxYear2026());
+  bool Add(const tax::TaxYear& year);
   // Removes the vehicle on screen and shows vehicle 1; the last one gone,
   // the 3802 total is 0.
   void Delete();

@@ -191,18 +191,18 @@ TEST(GrossToNet, PackageOfZeroKeepsTheLastResults) {
   PackageResult kept;
   PackageInput in = package(0);
   in.medical = 1500;
-  EXPECT_FALSE(CalculatePackage(PackageKind::VelmarMonthly, in, standardSetup(), kept));
+  EXPECT_FALSE(CalculatePackage(PackageKind::VelmarMonthly, in, standardSetup(), kept, tax::TaxYear2026()));
   EXPECT_TRUE(kept.CalcIncomplete);
   EXPECT_EQ(kept.GrossSal, 0);  // not -1 500 rebuilt from the inputs
   EXPECT_EQ(kept.TotCostComp, 0);
 
   in = package(30000);
   in.carValue = 300000;
-  EXPECT_FALSE(CalculatePackage(PackageKind::VelmarMonthly, in, standardSetup(), kept));
+  EXPECT_FALSE(CalculatePackage(PackageKind::VelmarMonthly, in, standardSetup(), kept, tax::TaxYear2026()));
   ASSERT_TRUE(kept.OnceOffNote);
   in.amount = 0;
   in.medical = 1500;
-  EXPECT_FALSE(CalculatePackage(PackageKind::VelmarMonthly, in, standardSetup(), kept));
+  EXPECT_FALSE(CalculatePackage(PackageKind::VelmarMonthly, in, standardSetup(), kept, tax::TaxYear2026()));
   EXPECT_TRUE(kept.CalcIncomplete);
   EXPECT_NEAR(kept.GrossSal, 22479.55, kCent);
   EXPECT_NEAR(kept.TotCostComp, 30561.12, kCent);
@@ -228,13 +228,13 @@ TEST(RAExplanation, WorkedLines) {
   PackageInput in = package(30000);
   in.rfund = 200;
   PackageResult r = calc(PackageKind::VelmarMonthly, in, s);
-  RAExplanation ra = ExplainRA(PackageKind::VelmarMonthly, in, r, s);
+  RAExplanation ra = ExplainRA(PackageKind::VelmarMonthly, in, r, s, tax::TaxYear2026());
   EXPECT_EQ(ra.lineA, "ie: R 3 500 - R 2 400.00 = R 1 100.00");
   EXPECT_EQ(ra.lineC, "ie: R 360 000.00 X 15% = R 54 000.00");
 
   in.rfund = 400;
   r = calc(PackageKind::VelmarMonthly, in, s);
-  EXPECT_EQ(ExplainRA(PackageKind::VelmarMonthly, in, r, s).lineA, "ie: R 3 500 - R 4 800.00 = - R 1 300.00");
+  EXPECT_EQ(ExplainRA(PackageKind::VelmarMonthly, in, r, s, tax::TaxYear2026()).lineA, "ie: R 3 500 - R 4 800.00 = - R 1 300.00");
 
   // With a percentage set, line C counts the non-retirement items for a year.
   s.ProvCont = 5;
@@ -244,14 +244,14 @@ TEST(RAExplanation, WorkedLines) {
   in.otherFringe = 500;
   in.expenses[1] = {"Phone", 250, 250};
   r = calc(PackageKind::VelmarMonthly, in, s);
-  EXPECT_EQ(ExplainRA(PackageKind::VelmarMonthly, in, r, s).lineC, "ie: R 54 600.00 X 15% = R 8 190.00");
+  EXPECT_EQ(ExplainRA(PackageKind::VelmarMonthly, in, r, s, tax::TaxYear2026()).lineC, "ie: R 54 600.00 X 15% = R 8 190.00");
 
   // Annual: the amounts are already a year's.
   s = standardSetup();
   in = package(360000);
   in.rfund = 3500;
   r = calc(PackageKind::VelmarAnnual, in, s);
-  ra = ExplainRA(PackageKind::VelmarAnnual, in, r, s);
+  ra = ExplainRA(PackageKind::VelmarAnnual, in, r, s, tax::TaxYear2026());
   EXPECT_EQ(ra.lineA, "ie: R 3 500 - R 3 500.00 = R 0.00");
   EXPECT_EQ(ra.lineC, "ie: R 360 000.00 X 15% = R 54 000.00");
 }
@@ -260,15 +260,15 @@ TEST(RFundPercentages, SumAboveTwentySevenAndAHalfResetsBoth) {
   SettingsRecord s;
   s.PensionCont = 20;
   s.EmployerPenCont = 10;
-  EXPECT_TRUE(ResetExcessRFundPercentages(s));
+  EXPECT_TRUE(ResetExcessRFundPercentages(s, tax::TaxYear2026()));
   EXPECT_EQ(s.PensionCont, 0);
   EXPECT_EQ(s.EmployerPenCont, 0);
   s.PensionCont = 17.5;
   s.EmployerPenCont = 10;  // exactly 27.5 is allowed
-  EXPECT_FALSE(ResetExcessRFundPercentages(s));
+  EXPECT_FALSE(ResetExcessRFundPercentages(s, tax::TaxYear2026()));
   EXPECT_EQ(s.PensionCont, 17.5);
   s.EmployerPenCont = 10.001;
-  EXPECT_TRUE(ResetExcessRFundPercentages(s));
+  EXPECT_TRUE(ResetExcessRFundPercentages(s, tax::TaxYear2026()));
 }
 
 }  // namespace

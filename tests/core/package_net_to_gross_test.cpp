@@ -37,8 +37,8 @@ TEST(NetToGross, MonthlyNetOfTwentyFiveThousand) {
   // One rand less stops short: its net is 24 999.84.
   PackageInput again = net(25000);
   PackageResult kept;
-  ASSERT_FALSE(CalculatePackage(PackageKind::QuorinMonthly, again, SettingsRecord{}, kept));
-  NetToGrossModel m;
+  ASSERT_FALSE(CalculatePackage(PackageKind::QuorinMonthly, again, SettingsRecord{}, kept, tax::TaxYear2026()));
+  NetToGrossModel m(tax::TaxYear2026());
   m.rebate = 17235;
   m.uifCeiling = 17712;
   m.employeeUIFPercent = m.employerUIFPercent = m.skillsLevyPercent = 1;
@@ -111,7 +111,7 @@ TEST(NetToGross, FringeBenefitsAboveTheNetAreRefusedAndNothingChanges) {
   in.travelAllowance = 3000;
   in.otherFringe = 1000;
   in.expenses[0] = {"Gym", 500, 500};
-  auto refusal = CalculatePackage(PackageKind::QuorinMonthly, in, SettingsRecord{}, kept);
+  auto refusal = CalculatePackage(PackageKind::QuorinMonthly, in, SettingsRecord{}, kept, tax::TaxYear2026());
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->message, "Fringe benefits more than salary required!");
   EXPECT_EQ(refusal->field, "numNetMonSalReq");
@@ -120,23 +120,23 @@ TEST(NetToGross, FringeBenefitsAboveTheNetAreRefusedAndNothingChanges) {
 
   // Equal is not more.
   in.amount = 4500;
-  EXPECT_FALSE(CalculatePackage(PackageKind::QuorinMonthly, in, SettingsRecord{}, kept));
+  EXPECT_FALSE(CalculatePackage(PackageKind::QuorinMonthly, in, SettingsRecord{}, kept, tax::TaxYear2026()));
 
   // Annual: the typed employer amount counts against, the employee's for.
   PackageInput annual = net(100000);
   annual.travelAllowance = 90000;
   annual.employerRFund = 20000;
-  EXPECT_FALSE(CalculatePackage(PackageKind::QuorinAnnual, annual, SettingsRecord{}, kept));
+  EXPECT_FALSE(CalculatePackage(PackageKind::QuorinAnnual, annual, SettingsRecord{}, kept, tax::TaxYear2026()));
   annual.employerRFund = 0;
   annual.rfund = 10001;
-  EXPECT_TRUE(CalculatePackage(PackageKind::QuorinAnnual, annual, SettingsRecord{}, kept));
+  EXPECT_TRUE(CalculatePackage(PackageKind::QuorinAnnual, annual, SettingsRecord{}, kept, tax::TaxYear2026()));
 }
 
 TEST(NetToGross, NetOfZeroKeepsEverything) {
   PackageResult kept;
   PackageInput in = net(0);
   in.medical = 1500;
-  EXPECT_FALSE(CalculatePackage(PackageKind::QuorinMonthly, in, SettingsRecord{}, kept));
+  EXPECT_FALSE(CalculatePackage(PackageKind::QuorinMonthly, in, SettingsRecord{}, kept, tax::TaxYear2026()));
   EXPECT_TRUE(kept.CalcIncomplete);
   EXPECT_EQ(kept.GrossSal, 0);
   EXPECT_EQ(kept.TotCostComp, 0);
@@ -158,11 +158,11 @@ TEST(NetToGross, RALineCUsesTheGrossShown) {
   SettingsRecord s;
   PackageInput in = net(25000);
   PackageResult r = calc(PackageKind::QuorinMonthly, in, s);
-  RAExplanation ra = ExplainRA(PackageKind::QuorinMonthly, in, r, s);
+  RAExplanation ra = ExplainRA(PackageKind::QuorinMonthly, in, r, s, tax::TaxYear2026());
   EXPECT_EQ(ra.lineC, "ie: R 359 357.08 X 15% = R 53 903.56");
   in = net(300000);
   r = calc(PackageKind::QuorinAnnual, in, s);
-  EXPECT_EQ(ExplainRA(PackageKind::QuorinAnnual, in, r, s).lineC, "ie: R 359 354.74 X 15% = R 53 903.21");
+  EXPECT_EQ(ExplainRA(PackageKind::QuorinAnnual, in, r, s, tax::TaxYear2026()).lineC, "ie: R 359 354.74 X 15% = R 53 903.21");
 }
 
 // ---- the search ---------------------------------------------------------
@@ -186,7 +186,7 @@ TEST(NetToGrossSearch, UIFOfAHundredPercentIsAnsweredExactlyAndFast) {
   PackageResult r = calc(PackageKind::QuorinAnnual, in, s);
   ASSERT_FALSE(r.CalcIncomplete);
   // The net just exceeds the required one at the candidate and not before.
-  NetToGrossModel m;
+  NetToGrossModel m(tax::TaxYear2026());
   m.annual = true;
   m.rebate = 17235;
   m.uifCeiling = 17712 * 12;
@@ -199,7 +199,7 @@ TEST(NetToGrossSearch, UIFOfAHundredPercentIsAnsweredExactlyAndFast) {
 
 TEST(NetToGrossSearch, BoundsRefuseInsteadOfAnsweringWrongly) {
   // A net that never rises: an employee share of 100 %.
-  NetToGrossModel flat;
+  NetToGrossModel flat(tax::TaxYear2026());
   flat.employeePercent = 100;
   flat.uifCeiling = 17712;
   SearchOutcome out = SearchFast(flat, 1000);
@@ -207,7 +207,7 @@ TEST(NetToGrossSearch, BoundsRefuseInsteadOfAnsweringWrongly) {
   EXPECT_LE(out.evaluations, kMaxOneRandSteps);
 
   // A net beyond the largest candidate.
-  NetToGrossModel plain;
+  NetToGrossModel plain(tax::TaxYear2026());
   plain.uifCeiling = 17712;
   plain.employeeUIFPercent = 1;
   EXPECT_EQ(SearchFast(plain, 1e13).stop, SearchStop::CandidateLimit);
@@ -217,7 +217,7 @@ TEST(NetToGrossSearch, BoundsRefuseInsteadOfAnsweringWrongly) {
   s.PensionCont = 100;
   PackageResult kept;
   PackageInput in = net(1000);
-  auto refusal = CalculatePackage(PackageKind::QuorinMonthly, in, s, kept);
+  auto refusal = CalculatePackage(PackageKind::QuorinMonthly, in, s, kept, tax::TaxYear2026());
   ASSERT_TRUE(refusal);
   EXPECT_NE(refusal->message.find("20 000 000"), std::string::npos);
   EXPECT_TRUE(kept.CalcIncomplete);
@@ -225,7 +225,7 @@ TEST(NetToGrossSearch, BoundsRefuseInsteadOfAnsweringWrongly) {
 }
 
 TEST(NetToGrossSearch, SlopeBoundsProveTheRiseUnderRealisticSettings) {
-  NetToGrossModel m;
+  NetToGrossModel m(tax::TaxYear2026());
   m.employeePercent = 27.5;
   m.employeeUIFPercent = 1;
   NetSlopeBounds b = NetSlopes(m);
@@ -247,7 +247,7 @@ TEST(NetToGrossSearch, FastEqualsOneRandStepsOnRandomInputs) {
   int compared = 0;
   for (int i = 0; i < 5000; ++i) {
     const bool adversarial = i % 3 == 0;
-    NetToGrossModel m;
+    NetToGrossModel m(tax::TaxYear2026());
     m.annual = i % 5 == 0;
     const double scale = m.annual ? 12 : 1;
     m.carFringeBenefit = chance(0.2) ? uniform(0, 8000) * scale : 0;

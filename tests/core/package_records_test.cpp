@@ -21,7 +21,7 @@ T get(const FeedRecord& r, const char* name) {
 
 PackageResult calculated(PackageKind kind, PackageInput& in) {
   PackageResult r;
-  EXPECT_FALSE(CalculatePackage(kind, in, SettingsRecord{}, r));
+  EXPECT_FALSE(CalculatePackage(kind, in, SettingsRecord{}, r, tax::TaxYear2026()));
   return r;
 }
 

@@ -26,7 +26,7 @@ AnnualTaxResult calc(const AnnualPayInput& in, double inclusion = 0.8) {
   SettingsRecord s;
   s.TAIncRate8020 = inclusion;
   AnnualTaxResult r;
-  auto refusal = CalculateAnnual(in, s, r);
+  auto refusal = CalculateAnnual(in, s, r, tax::TaxYear2026());
   EXPECT_FALSE(refusal) << refusal->message;
   return r;
 }
@@ -80,7 +80,7 @@ TEST(AnnualTax, PartYearAnnualisesThenProRatesTheRegularTax) {
   AnnualTaxResult r = calc(in);
   EXPECT_EQ(r.Days, 184);
   EXPECT_NEAR(r.TaxableIncome, 357065.22, 0.005);
-  EXPECT_NEAR(r.T2, tax::ApplyTaxScale(180000.0 * 365 / 184).ScaleTax - 17235, 1e-9);
+  EXPECT_NEAR(r.T2, tax::ApplyTaxScale(180000.0 * 365 / 184, tax::TaxYear2026()).ScaleTax - 17235, 1e-9);
   EXPECT_NEAR(r.Tax, 28549.72, 0.005);
 
   // the bonus tax is not pro-rated
@@ -124,11 +124,11 @@ TEST(AnnualTax, NoDayInThePeriodIsRefused) {
   in.endDate = day(31, 5, 2025);
   AnnualTaxResult kept;
   kept.Tax = 5;
-  auto refusal = CalculateAnnual(in, SettingsRecord{}, kept);
+  auto refusal = CalculateAnnual(in, SettingsRecord{}, kept, tax::TaxYear2026());
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->field, "dtEndDate");
   EXPECT_EQ(kept.Tax, 5);
-  EXPECT_THROW(CalcAnnualTax(in, SettingsRecord{}), std::invalid_argument);
+  EXPECT_THROW(CalcAnnualTax(in, SettingsRecord{}, tax::TaxYear2026()), std::invalid_argument);
 }
 
 // ---- medical credit by months ---------------------------------------------

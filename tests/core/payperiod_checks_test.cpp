@@ -78,23 +78,23 @@ TEST(PeriodMeasure, ByKind) {
 }
 
 TEST(AnnualDates, WithinTheYearAndEndNotBeforeStart) {
-  EXPECT_FALSE(CheckAnnualDates(kTaxYearStart, kTaxYearEnd));
-  EXPECT_FALSE(CheckAnnualDates(day(1, 2, 2026), day(1, 2, 2026)));
+  EXPECT_FALSE(CheckAnnualDates(kTaxYearStart, kTaxYearEnd, tax::TaxYear2026()));
+  EXPECT_FALSE(CheckAnnualDates(day(1, 2, 2026), day(1, 2, 2026), tax::TaxYear2026()));
 
-  auto early = CheckAnnualDates(day(28, 2, 2025), kTaxYearEnd);
+  auto early = CheckAnnualDates(day(28, 2, 2025), kTaxYearEnd, tax::TaxYear2026());
   ASSERT_TRUE(early);
   EXPECT_EQ(early->title, "Incorrect Date");
   EXPECT_EQ(early->field, "dtStartDate");
   EXPECT_EQ(early->message,
             "The date entered is not correct please enter a date between 01/03/2025 and 28/02/2026");
 
-  auto before = CheckAnnualDates(day(1, 6, 2025), day(31, 5, 2025));
+  auto before = CheckAnnualDates(day(1, 6, 2025), day(31, 5, 2025), tax::TaxYear2026());
   ASSERT_TRUE(before);
   EXPECT_EQ(before->field, "dtEndDate");
   EXPECT_EQ(before->message,
             "The date entered is not correct please enter a date between 01/06/2025 and 28/02/2026");
 
-  EXPECT_EQ(CheckAnnualDates(day(1, 6, 2025), day(1, 3, 2026))->field, "dtEndDate");
+  EXPECT_EQ(CheckAnnualDates(day(1, 6, 2025), day(1, 3, 2026), tax::TaxYear2026())->field, "dtEndDate");
 }
 
 // ---- field limits ---------------------------------------------------------
@@ -123,13 +123,13 @@ TEST(FieldTables, EveryEntryFieldOfEachWindow) {
     s.insert(extra.begin(), extra.end());
     return s;
   };
-  EXPECT_EQ(names(PeriodFieldLimits(PeriodKind::Monthly)),
+  EXPECT_EQ(names(PeriodFieldLimits(PeriodKind::Monthly, kTaxYearStart, tax::TaxYear2026())),
             with({"silgEdit9", "silgEdit12", "silgEdit13", "dtMStartDate", "dtMEndDate"}));
-  EXPECT_EQ(names(PeriodFieldLimits(PeriodKind::Weekly)),
+  EXPECT_EQ(names(PeriodFieldLimits(PeriodKind::Weekly, kTaxYearStart, tax::TaxYear2026())),
             with({"silgEdit14", "sidbEdit4", "sidbEdit6", "silgEdit21", "silgEdit22"}));
-  EXPECT_EQ(names(PeriodFieldLimits(PeriodKind::Fortnightly)), names(PeriodFieldLimits(PeriodKind::Weekly)));
-  EXPECT_EQ(names(PeriodFieldLimits(PeriodKind::Daily)), with({"silgEdit23", "sidbEdit4", "sidbEdit6"}));
-  EXPECT_EQ(names(AnnualFieldLimits()),
+  EXPECT_EQ(names(PeriodFieldLimits(PeriodKind::Fortnightly, kTaxYearStart, tax::TaxYear2026())), names(PeriodFieldLimits(PeriodKind::Weekly, kTaxYearStart, tax::TaxYear2026())));
+  EXPECT_EQ(names(PeriodFieldLimits(PeriodKind::Daily, kTaxYearStart, tax::TaxYear2026())), with({"silgEdit23", "sidbEdit4", "sidbEdit6"}));
+  EXPECT_EQ(names(AnnualFieldLimits(kTaxYearStart, kTaxYearEnd, tax::TaxYear2026())),
             (std::set<std::string>{"silgEdit1", "silgEdit2", "numEmpERMedAidCont", "numEmpEEMedAidCont",
                                    "numEmpRRFundCont", "numEmpERFundCont", "numDirFees", "silgEdit4", "silgEdit8",
                                    "numAnnCalcBens", "silgEdit15", "dtStartDate", "dtEndDate", "numEmpEUIF",
@@ -139,7 +139,7 @@ TEST(FieldTables, EveryEntryFieldOfEachWindow) {
 TEST(FieldTables, FieldNamesMatchTheTables) {
   for (PeriodKind kind : {PeriodKind::Monthly, PeriodKind::Weekly, PeriodKind::Daily}) {
     const PeriodFieldNames& f = PeriodFields(kind);
-    auto limits = PeriodFieldLimits(kind);
+    auto limits = PeriodFieldLimits(kind, kTaxYearStart, tax::TaxYear2026());
     for (const char* name : {f.age, f.salary, f.commission, f.bonus, f.travelAllowance, f.employerRFund,
                              f.employeeRFund, f.employerMedAid, f.employeeMedAid, f.beneficiaries})
       EXPECT_TRUE(limits.count(name)) << name;
@@ -149,7 +149,7 @@ TEST(FieldTables, FieldNamesMatchTheTables) {
 }
 
 TEST(FieldLimits, MonthlyWholeRandAndCounts) {
-  auto m = PeriodFieldLimits(PeriodKind::Monthly);
+  auto m = PeriodFieldLimits(PeriodKind::Monthly, kTaxYearStart, tax::TaxYear2026());
   EXPECT_FALSE(typed(m, "numSalRemun", "99999999"));
   EXPECT_TRUE(typed(m, "numSalRemun", "100000000"));
   EXPECT_TRUE(typed(m, "numSalRemun", "1500.50"));  // whole rand only
@@ -163,7 +163,7 @@ TEST(FieldLimits, MonthlyWholeRandAndCounts) {
 
 TEST(FieldLimits, WeeklyAndDailyTakeCents) {
   for (PeriodKind kind : {PeriodKind::Weekly, PeriodKind::Daily}) {
-    auto w = PeriodFieldLimits(kind);
+    auto w = PeriodFieldLimits(kind, kTaxYearStart, tax::TaxYear2026());
     for (const char* field : {"numSalRemun", "numComm", "sidbEdit4", "sidbEdit6", "numEmpERMedAidCont"}) {
       EXPECT_FALSE(typed(w, field, "9999999.99")) << field;
       EXPECT_TRUE(typed(w, field, "10000000")) << field;
@@ -171,17 +171,17 @@ TEST(FieldLimits, WeeklyAndDailyTakeCents) {
     EXPECT_TRUE(typed(w, "numEmpRRFundCont", "10.5"));  // whole rand
     EXPECT_FALSE(typed(w, "numEmpRRFundCont", "99999999"));
   }
-  auto week = PeriodFieldLimits(PeriodKind::Weekly);
+  auto week = PeriodFieldLimits(PeriodKind::Weekly, kTaxYearStart, tax::TaxYear2026());
   EXPECT_FALSE(typed(week, "silgEdit22", "0"));  // the field takes 0; Calculate refuses it
   EXPECT_FALSE(typed(week, "silgEdit21", "7"));
   EXPECT_TRUE(typed(week, "silgEdit21", "8"));
-  auto fortnight = PeriodFieldLimits(PeriodKind::Fortnightly);
+  auto fortnight = PeriodFieldLimits(PeriodKind::Fortnightly, kTaxYearStart, tax::TaxYear2026());
   EXPECT_FALSE(typed(fortnight, "silgEdit22", "14"));
   EXPECT_TRUE(typed(fortnight, "silgEdit22", "15"));
 }
 
 TEST(FieldLimits, MonthlyDatesQuoteTheStartDate) {
-  auto m = PeriodFieldLimits(PeriodKind::Monthly, day(15, 4, 2025));
+  auto m = PeriodFieldLimits(PeriodKind::Monthly, day(15, 4, 2025), tax::TaxYear2026());
   auto refused = typed(m, "dtMEndDate", "01/03/2026");
   ASSERT_TRUE(refused);
   EXPECT_EQ(refused->title, "Incorrect Date");
@@ -201,7 +201,7 @@ TEST(FieldLimits, MonthlyDatesQuoteTheStartDate) {
 }
 
 TEST(FieldLimits, AnnualDatesFollowEachOther) {
-  auto a = AnnualFieldLimits(day(1, 6, 2025), day(31, 8, 2025));
+  auto a = AnnualFieldLimits(day(1, 6, 2025), day(31, 8, 2025), tax::TaxYear2026());
   EXPECT_FALSE(typed(a, "dtStartDate", "31/08/2025"));
   auto late = typed(a, "dtStartDate", "01/09/2025");
   ASSERT_TRUE(late);
@@ -215,7 +215,7 @@ TEST(FieldLimits, AnnualDatesFollowEachOther) {
 }
 
 TEST(FieldLimits, AnnualAmountsAndMonthCounts) {
-  auto a = AnnualFieldLimits();
+  auto a = AnnualFieldLimits(kTaxYearStart, kTaxYearEnd, tax::TaxYear2026());
   EXPECT_FALSE(typed(a, "silgEdit2", "999999999"));
   EXPECT_TRUE(typed(a, "silgEdit2", "1000000000"));
   EXPECT_TRUE(typed(a, "silgEdit2", "0.5"));
@@ -227,7 +227,7 @@ TEST(FieldLimits, AnnualAmountsAndMonthCounts) {
 }
 
 TEST(FieldLimits, SetupFieldsAndEmployeeName) {
-  auto s = PeriodFieldLimits(PeriodKind::Daily);
+  auto s = PeriodFieldLimits(PeriodKind::Daily, kTaxYearStart, tax::TaxYear2026());
   EXPECT_FALSE(typed(s, "numEmpEUIF", "100"));
   EXPECT_FALSE(typed(s, "numEmpEUIF", "0.875"));
   EXPECT_TRUE(typed(s, "numEmpRUIF", "100.001"));

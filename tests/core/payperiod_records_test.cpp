@@ -51,7 +51,7 @@ PeriodTaxResult calc(PeriodKind kind, const PeriodPayInput& in) {
   s.EmployeeUIF = 1.1;  // figures with more than two decimals
   s.EmployerUIF = 0.9;
   s.SkillLevy = 1.05;
-  return CalcPeriodTax(kind, in, s);
+  return CalcPeriodTax(kind, in, s, tax::TaxYear2026());
 }
 
 const std::vector<std::string> kMonthlyOrder{
@@ -228,7 +228,7 @@ TEST(AnnualRecord, FieldsMonthsAndAfrikaans) {
   in.monthBeneficiaries = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
   in.medAidDeduction = 1234;
   in.endDate = *dayNumber(2025, 11, 30);
-  AnnualTaxResult r = CalcAnnualTax(in, SettingsRecord{});
+  AnnualTaxResult r = CalcAnnualTax(in, SettingsRecord{}, tax::TaxYear2026());
   FeedRecord rec = IRP5Ann(in, r, "Sipho", kPrintEnglish);
   EXPECT_EQ(rec.table, "IRP5Ann");
   std::vector<std::string> order{"TypeAM", "Employee", "Age", "AgeNum", "Sal", "SalNum", "DirFees", "DirFeesNum",

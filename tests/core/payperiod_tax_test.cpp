@@ -28,7 +28,7 @@ SettingsRecord standardSetup() {
 using quorin::test::day;
 
 PeriodPayInput pay(PeriodKind kind, double salary, int age = 40) {
-  PeriodPayInput in = DefaultPeriodPayInput(kind);
+  PeriodPayInput in = DefaultPeriodPayInput(kind, tax::TaxYear2026());
   in.salary = salary;
   in.age = static_cast<std::int16_t>(age);
   return in;
@@ -36,7 +36,7 @@ PeriodPayInput pay(PeriodKind kind, double salary, int age = 40) {
 
 PeriodTaxResult calc(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& s = standardSetup()) {
   PeriodTaxResult r;
-  auto refusal = CalculatePeriod(kind, in, s, r);
+  auto refusal = CalculatePeriod(kind, in, s, r, tax::TaxYear2026());
   EXPECT_FALSE(refusal) << refusal->message;
   return r;
 }
@@ -258,12 +258,12 @@ class PeriodCredits : public ::testing::TestWithParam<CreditCase> {};
 
 TEST_P(PeriodCredits, GivenAContribution) {
   const CreditCase& c = GetParam();
-  PeriodPayInput in = DefaultPeriodPayInput(c.kind);
+  PeriodPayInput in = DefaultPeriodPayInput(c.kind, tax::TaxYear2026());
   in.salary = 1000;
   in.employerMedAid = 100;
   in.beneficiaries = static_cast<std::int16_t>(c.beneficiaries);
   EXPECT_NEAR(calc(c.kind, in).MedicalCredit, c.credit, 1e-9);
-  EXPECT_NEAR(PeriodMedicalCredit(c.kind, c.beneficiaries), c.credit, 1e-9);
+  EXPECT_NEAR(PeriodMedicalCredit(c.kind, c.beneficiaries, tax::TaxYear2026()), c.credit, 1e-9);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -351,34 +351,34 @@ TEST(PartPeriods, NoDayWorkedIsRefusedBeforeAnyDivision) {
   PeriodPayInput in = weekDays(7000, 7, 0);
   PeriodTaxResult kept;
   kept.PeriodTax = 123;
-  auto refusal = CalculatePeriod(PeriodKind::Weekly, in, s, kept);
+  auto refusal = CalculatePeriod(PeriodKind::Weekly, in, s, kept, tax::TaxYear2026());
   ASSERT_TRUE(refusal);
   EXPECT_EQ(refusal->field, "silgEdit22");
   EXPECT_EQ(kept.PeriodTax, 123);  // previous results stay
-  EXPECT_THROW(CalcPeriodTax(PeriodKind::Weekly, in, s), std::invalid_argument);
+  EXPECT_THROW(CalcPeriodTax(PeriodKind::Weekly, in, s, tax::TaxYear2026()), std::invalid_argument);
   in = pay(PeriodKind::Fortnightly, 1000);
   in.normalDays = in.daysWorked = 0;
-  EXPECT_TRUE(CalculatePeriod(PeriodKind::Fortnightly, in, s, kept));
+  EXPECT_TRUE(CalculatePeriod(PeriodKind::Fortnightly, in, s, kept, tax::TaxYear2026()));
   // an end before the start would give a negative month fraction
   PeriodPayInput month = pay(PeriodKind::Monthly, 1000);
   month.endDate = month.startDate - 1;
-  EXPECT_THROW(CalcPeriodTax(PeriodKind::Monthly, month, s), std::invalid_argument);
+  EXPECT_THROW(CalcPeriodTax(PeriodKind::Monthly, month, s, tax::TaxYear2026()), std::invalid_argument);
 }
 
 TEST(Defaults, FreshWindows) {
-  PeriodPayInput m = DefaultPeriodPayInput(PeriodKind::Monthly);
+  PeriodPayInput m = DefaultPeriodPayInput(PeriodKind::Monthly, tax::TaxYear2026());
   EXPECT_EQ(formatDay(m.startDate), "01/03/2025");
   EXPECT_EQ(formatDay(m.endDate), "31/03/2025");
   EXPECT_EQ(m.salary, 0);
   EXPECT_EQ(m.age, 0);
-  EXPECT_EQ(DefaultPeriodPayInput(PeriodKind::Weekly).normalDays, 7);
-  EXPECT_EQ(DefaultPeriodPayInput(PeriodKind::Weekly).daysWorked, 7);
-  EXPECT_EQ(DefaultPeriodPayInput(PeriodKind::Fortnightly).normalDays, 14);
-  EXPECT_EQ(DefaultPeriodPayInput(PeriodKind::Fortnightly).daysWorked, 14);
+  EXPECT_EQ(DefaultPeriodPayInput(PeriodKind::Weekly, tax::TaxYear2026()).normalDays, 7);
+  EXPECT_EQ(DefaultPeriodPayInput(PeriodKind::Weekly, tax::TaxYear2026()).daysWorked, 7);
+  EXPECT_EQ(DefaultPeriodPayInput(PeriodKind::Fortnightly, tax::TaxYear2026()).normalDays, 14);
+  EXPECT_EQ(DefaultPeriodPayInput(PeriodKind::Fortnightly, tax::TaxYear2026()).daysWorked, 14);
 
   // A fresh window calculates once with empty inputs: everything 0.
   for (PeriodKind k : {PeriodKind::Monthly, PeriodKind::Weekly, PeriodKind::Fortnightly, PeriodKind::Daily}) {
-    PeriodTaxResult r = calc(k, DefaultPeriodPayInput(k));
+    PeriodTaxResult r = calc(k, DefaultPeriodPayInput(k, tax::TaxYear2026()));
     EXPECT_EQ(r.PeriodTax, 0);
     EXPECT_EQ(r.TaxLiability, 0);
     EXPECT_EQ(r.SDL, 0);

@@ -11,7 +11,7 @@ RuravUvoState calc(double income, int age) {
   RuravUvoState s;
   s.TaxableIncome = s.PrintedIncome = income;
   s.Age = static_cast<std::int16_t>(age);
-  NEWCALC(s);
+  NEWCALC(s, tax::TaxYear2026());
   return s;
 }
 

@@ -20,7 +20,7 @@ class ScaleTable : public ::testing::TestWithParam<ScaleCase> {};
 
 TEST_P(ScaleTable, KnownAnswers) {
   const ScaleCase& c = GetParam();
-  ScaleResult r = ApplyTaxScale(c.income);
+  ScaleResult r = ApplyTaxScale(c.income, TaxYear2026());
   EXPECT_EQ(r.ScaleRate, c.rate);
   EXPECT_EQ(r.ScaleFloor, c.floor);
   EXPECT_EQ(r.ScaleBaseTax, c.base);
@@ -42,30 +42,31 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScaleTable, EachBaseTaxIsThePreviousRowApplied) {
-  for (std::size_t i = 1; i < kTaxScale.size(); ++i) {
-    const auto& prev = kTaxScale[i - 1];
-    EXPECT_DOUBLE_EQ(kTaxScale[i].baseTax, prev.baseTax + (prev.ceiling - prev.floor) * prev.rate / 100);
+  const auto& scale = TaxYear2026().scale;
+  for (std::size_t i = 1; i < scale.size(); ++i) {
+    const auto& prev = scale[i - 1];
+    EXPECT_DOUBLE_EQ(scale[i].baseTax, prev.baseTax + (prev.ceiling - prev.floor) * prev.rate / 100);
   }
 }
 
 TEST(Rebates, ByAge) {
-  EXPECT_EQ(RebateForAge(0), 17235);
-  EXPECT_EQ(RebateForAge(64), 17235);
-  EXPECT_EQ(RebateForAge(65), 26679);
-  EXPECT_EQ(RebateForAge(74), 26679);
-  EXPECT_EQ(RebateForAge(75), 29824);
-  EXPECT_EQ(TaxAfterRebate(17235, RebateForAge(40)), 0);
-  EXPECT_EQ(TaxAfterRebate(10000, RebateForAge(40)), 0);
+  EXPECT_EQ(RebateForAge(0, TaxYear2026()), 17235);
+  EXPECT_EQ(RebateForAge(64, TaxYear2026()), 17235);
+  EXPECT_EQ(RebateForAge(65, TaxYear2026()), 26679);
+  EXPECT_EQ(RebateForAge(74, TaxYear2026()), 26679);
+  EXPECT_EQ(RebateForAge(75, TaxYear2026()), 29824);
+  EXPECT_EQ(TaxAfterRebate(17235, RebateForAge(40, TaxYear2026())), 0);
+  EXPECT_EQ(TaxAfterRebate(10000, RebateForAge(40, TaxYear2026())), 0);
 }
 
 TEST(MedicalCredits, MonthlyAndAnnual) {
-  EXPECT_EQ(MedicalSchemeFeesCredit(0), 0);
-  EXPECT_EQ(MedicalSchemeFeesCredit(1), 364);
-  EXPECT_EQ(MedicalSchemeFeesCredit(2), 728);
-  EXPECT_EQ(MedicalSchemeFeesCredit(3), 974);
-  EXPECT_EQ(MedicalSchemeFeesCredit(5), 1466);
-  EXPECT_EQ(AnnualMedicalSchemeFeesCredit(24), 8736);
-  EXPECT_EQ(AnnualMedicalSchemeFeesCredit(36), 11688);
+  EXPECT_EQ(MedicalSchemeFeesCredit(0, TaxYear2026()), 0);
+  EXPECT_EQ(MedicalSchemeFeesCredit(1, TaxYear2026()), 364);
+  EXPECT_EQ(MedicalSchemeFeesCredit(2, TaxYear2026()), 728);
+  EXPECT_EQ(MedicalSchemeFeesCredit(3, TaxYear2026()), 974);
+  EXPECT_EQ(MedicalSchemeFeesCredit(5, TaxYear2026()), 1466);
+  EXPECT_EQ(AnnualMedicalSchemeFeesCredit(24, TaxYear2026()), 8736);
+  EXPECT_EQ(AnnualMedicalSchemeFeesCredit(36, TaxYear2026()), 11688);
 }
 
 TEST(MedicalCredits, AdditionalCreditForSeventyYearOld) {
@@ -78,11 +79,11 @@ TEST(MedicalCredits, AdditionalCreditForSeventyYearOld) {
 }
 
 TEST(RetirementFund, SmallerOfContributionsAndRateCappedPerPeriod) {
-  EXPECT_EQ(RetirementFundDeduction(5250, 39000, 12), 5250);
-  EXPECT_EQ(RetirementFundDeduction(0.275 * 40000, 40000, 12), 0.275 * 40000);   // exactly 27.5 %
-  EXPECT_EQ(RetirementFundDeduction(20000, 40000, 12), 0.275 * 40000);
-  EXPECT_EQ(RetirementFundDeduction(100000, 1000000, 12), 350000.0 / 12);
-  EXPECT_EQ(RetirementFundDeduction(100000, 1000000, 52), 350000.0 / 52);
+  EXPECT_EQ(RetirementFundDeduction(5250, 39000, 12, TaxYear2026()), 5250);
+  EXPECT_EQ(RetirementFundDeduction(0.275 * 40000, 40000, 12, TaxYear2026()), 0.275 * 40000);   // exactly 27.5 %
+  EXPECT_EQ(RetirementFundDeduction(20000, 40000, 12, TaxYear2026()), 0.275 * 40000);
+  EXPECT_EQ(RetirementFundDeduction(100000, 1000000, 12, TaxYear2026()), 350000.0 / 12);
+  EXPECT_EQ(RetirementFundDeduction(100000, 1000000, 52, TaxYear2026()), 350000.0 / 52);
 }
 
 }  // namespace

@@ -36,14 +36,14 @@ TravelAllowanceInput actual85k() {
 }
 
 TEST(VehicleCostScale, BandBoundsBelongToTheLowerBand) {
-  EXPECT_EQ(LookupVehicleCostScale(-5).band, 1);
-  EXPECT_EQ(LookupVehicleCostScale(0).band, 1);
-  EXPECT_EQ(LookupVehicleCostScale(100000).band, 1);
-  EXPECT_EQ(LookupVehicleCostScale(100001).band, 2);
-  EXPECT_EQ(LookupVehicleCostScale(300000).band, 3);
-  EXPECT_EQ(LookupVehicleCostScale(700000).band, 7);
-  EXPECT_EQ(LookupVehicleCostScale(700001).band, 8);
-  const VehicleCostBand& top = LookupVehicleCostScale(900000);
+  EXPECT_EQ(LookupVehicleCostScale(-5, tax::TaxYear2026()).band, 1);
+  EXPECT_EQ(LookupVehicleCostScale(0, tax::TaxYear2026()).band, 1);
+  EXPECT_EQ(LookupVehicleCostScale(100000, tax::TaxYear2026()).band, 1);
+  EXPECT_EQ(LookupVehicleCostScale(100001, tax::TaxYear2026()).band, 2);
+  EXPECT_EQ(LookupVehicleCostScale(300000, tax::TaxYear2026()).band, 3);
+  EXPECT_EQ(LookupVehicleCostScale(700000, tax::TaxYear2026()).band, 7);
+  EXPECT_EQ(LookupVehicleCostScale(700001, tax::TaxYear2026()).band, 8);
+  const VehicleCostBand& top = LookupVehicleCostScale(900000, tax::TaxYear2026());
   EXPECT_EQ(top.band, 8);
   EXPECT_EQ(top.fixedCost, 211121);
   EXPECT_EQ(top.fuel, 2.429);
@@ -86,7 +86,7 @@ TEST(SplitDistance, LogBookAboveTheDistanceIsCutToIt) {
 }
 
 TEST(DeemedCostClaim, WorkedFigures) {
-  CarAllowanceResult r = CarAllowanceCalc(deemed300k());
+  CarAllowanceResult r = CarAllowanceCalc(deemed300k(), tax::TaxYear2026());
   EXPECT_EQ(r.days, 365);
   EXPECT_EQ(r.deemed.band, 3);
   EXPECT_NEAR(r.deemed.fixedPerKm, 291.6566, 1e-9);
@@ -95,23 +95,23 @@ TEST(DeemedCostClaim, WorkedFigures) {
   EXPECT_DOUBLE_EQ(r.deemed.totalPerKmShown, 535.0);
   EXPECT_NEAR(r.deemed.claim, 106991.32, 1e-6);
 
-  r = CarAllowanceCalc(deemed300k(200));
+  r = CarAllowanceCalc(deemed300k(200), tax::TaxYear2026());
   EXPECT_EQ(r.days, 200);
   EXPECT_NEAR(r.deemed.fixedPerKm, 159.8118, 1e-9);
   EXPECT_NEAR(r.deemed.claim, 80622.36, 1e-6);
 
   TravelAllowanceInput limited = deemed300k(200);
   limited.allowance = 50000;
-  EXPECT_EQ(CarAllowanceCalc(limited).claim(), 50000);
+  EXPECT_EQ(CarAllowanceCalc(limited, tax::TaxYear2026()).claim(), 50000);
   limited.allowance = 90000;  // above the claim: no limit
-  EXPECT_NEAR(CarAllowanceCalc(limited).claim(), 80622.36, 1e-6);
+  EXPECT_NEAR(CarAllowanceCalc(limited, tax::TaxYear2026()).claim(), 80622.36, 1e-6);
 }
 
 TEST(DeemedCostClaim, FuelAndMaintenanceLeftOutAndNoLogBook) {
   TravelAllowanceInput in = deemed300k();
   in.includeFuel = 0;
   in.includeMaintenance = 0;
-  CarAllowanceResult r = CarAllowanceCalc(in);
+  CarAllowanceResult r = CarAllowanceCalc(in, tax::TaxYear2026());
   EXPECT_EQ(r.deemed.fuelPerKm, 0);
   EXPECT_EQ(r.deemed.maintenancePerKm, 0);
   EXPECT_NEAR(r.deemed.claim, 20000 * 2.916566, 1e-6);
@@ -119,7 +119,7 @@ TEST(DeemedCostClaim, FuelAndMaintenanceLeftOutAndNoLogBook) {
   for (auto blank : {&TravelAllowanceInput::logBookKm, &TravelAllowanceInput::value}) {
     TravelAllowanceInput none = deemed300k();
     none.*blank = 0;
-    r = CarAllowanceCalc(none);
+    r = CarAllowanceCalc(none, tax::TaxYear2026());
     EXPECT_EQ(r.deemed.claim, 0);
     EXPECT_EQ(r.deemed.split.total, 0);
     EXPECT_EQ(r.deemed.totalPerKm, 0);
@@ -128,14 +128,14 @@ TEST(DeemedCostClaim, FuelAndMaintenanceLeftOutAndNoLogBook) {
 }
 
 TEST(ActualCostClaim, WorkedFiguresAndLimits) {
-  CarAllowanceResult r = CarAllowanceCalc(actual85k());
+  CarAllowanceResult r = CarAllowanceCalc(actual85k(), tax::TaxYear2026());
   EXPECT_EQ(r.actual.totalCosts, 85000);
   EXPECT_NEAR(r.actual.claim, 56666.666666, 1e-5);
   EXPECT_NEAR(r.actual.privateUse, 28333.333333, 1e-5);
 
   TravelAllowanceInput limited = actual85k();
   limited.allowance = 50000;
-  r = CarAllowanceCalc(limited);
+  r = CarAllowanceCalc(limited, tax::TaxYear2026());
   EXPECT_EQ(r.claim(), 50000);
   EXPECT_NEAR(r.actual.privateUse, 28333.333333, 1e-5);
 
@@ -143,7 +143,7 @@ TEST(ActualCostClaim, WorkedFiguresAndLimits) {
   TravelAllowanceInput tiny = actual85k();
   tiny.closeKm = 1;
   tiny.logBookKm = 1;
-  r = CarAllowanceCalc(tiny);
+  r = CarAllowanceCalc(tiny, tax::TaxYear2026());
   EXPECT_EQ(r.claim(), 0);
   EXPECT_EQ(r.actual.privateUse, 85000);
 }
@@ -151,7 +151,7 @@ TEST(ActualCostClaim, WorkedFiguresAndLimits) {
 TEST(ActualCostClaim, LogBookAboveTheDistanceNeverClaimsMoreThanTheCosts) {
   TravelAllowanceInput in = actual85k();
   in.logBookKm = 40000;
-  CarAllowanceResult r = CarAllowanceCalc(in);
+  CarAllowanceResult r = CarAllowanceCalc(in, tax::TaxYear2026());
   EXPECT_TRUE(r.logBookCut());
   EXPECT_EQ(r.claim(), 85000);
   EXPECT_EQ(r.actual.privateUse, 0);
@@ -167,28 +167,28 @@ TEST(ActualCostClaim, WithoutDistancesThePrivateUseShownIsAtMostTheCosts) {
   in.RecordsKept = 1;
   in.fuel = 10000;
   in.value = 300000;  // private use 300 000 x 2.1 % x 12 = 75 600
-  CarAllowanceResult r = CarAllowanceCalc(in);
+  CarAllowanceResult r = CarAllowanceCalc(in, tax::TaxYear2026());
   EXPECT_EQ(r.actual.privateUse, 10000);
   EXPECT_EQ(r.claim(), 0);
   EXPECT_EQ(r.actual.totalCosts - r.actual.privateUse, r.claim());
 
   in.value = 20000;  // 20 000 x 2.1 % x 12 = 5 040
-  r = CarAllowanceCalc(in);
+  r = CarAllowanceCalc(in, tax::TaxYear2026());
   EXPECT_NEAR(r.actual.privateUse, 5040, 1e-9);
   EXPECT_NEAR(r.claim(), 4960, 1e-9);
   in.includeFuel = in.includeMaintenance = 0;  // 20 000 x 2.5 % x 12 = 6 000
-  r = CarAllowanceCalc(in);
+  r = CarAllowanceCalc(in, tax::TaxYear2026());
   EXPECT_NEAR(r.actual.privateUse, 6000, 1e-9);
   EXPECT_NEAR(r.claim(), 4000, 1e-9);
   in.allowance = 1000;
-  EXPECT_EQ(CarAllowanceCalc(in).claim(), 1000);
+  EXPECT_EQ(CarAllowanceCalc(in, tax::TaxYear2026()).claim(), 1000);
 }
 
 TEST(TravelDeductionRecord, EachMethodWritesItsFieldsAndItsReport) {
   TravelAllowanceInput in = deemed300k();
   in.car = "Sedan";
   in.includeMaintenance = 0;
-  FeedRecord rec = travelDeductionRecord(in, CarAllowanceCalc(in), "J Smith");
+  FeedRecord rec = travelDeductionRecord(in, CarAllowanceCalc(in, tax::TaxYear2026()), "J Smith");
   EXPECT_EQ(rec.table, "traveldeduction");
   EXPECT_EQ(std::get<std::string>(*rec.find("TPName")), "J Smith");
   EXPECT_EQ(std::get<std::int16_t>(*rec.find("CARNO")), 1);
@@ -200,7 +200,7 @@ TEST(TravelDeductionRecord, EachMethodWritesItsFieldsAndItsReport) {
   EXPECT_STREQ(carAllowanceReport(in), "caepnrk.rpt");
 
   in.RecordsKept = 1;
-  rec = travelDeductionRecord(in, CarAllowanceCalc(in), "");
+  rec = travelDeductionRecord(in, CarAllowanceCalc(in, tax::TaxYear2026()), "");
   EXPECT_NE(rec.find("pu"), nullptr);
   EXPECT_EQ(rec.find("cv"), nullptr);
   EXPECT_STREQ(carAllowanceReport(in), "caeprk.rpt");
@@ -208,7 +208,7 @@ TEST(TravelDeductionRecord, EachMethodWritesItsFieldsAndItsReport) {
   // Every field either method writes is a column of the table, same type.
   const FeedTableSchema* table = findFeedTable("traveldeduction");
   ASSERT_TRUE(table);
-  for (const FeedRecord& r : {travelDeductionRecord(deemed300k(), CarAllowanceCalc(deemed300k()), ""), rec})
+  for (const FeedRecord& r : {travelDeductionRecord(deemed300k(), CarAllowanceCalc(deemed300k(), tax::TaxYear2026()), ""), rec})
     for (const FeedField& f : r.fields) {
       bool found = false;
       for (const FeedColumn& c : table->columns)
@@ -222,12 +222,12 @@ TEST(VehicleFields, LimitsDatesAndSinglePayment) {
   EXPECT_FALSE(checkLimit("silgEdit1", carAllowanceFieldLimit("silgEdit1"), 300000));
   EXPECT_THROW(carAllowanceFieldLimit("silgEdit12"), std::out_of_range);
 
-  EXPECT_FALSE(checkVehicleDates("start", kTaxYearStart, "end", kTaxYearEnd));
-  auto r = checkVehicleDates("start", kTaxYearStart - 1, "end", kTaxYearEnd);
+  EXPECT_FALSE(checkVehicleDates("start", kTaxYearStart, "end", kTaxYearEnd, tax::TaxYear2026()));
+  auto r = checkVehicleDates("start", kTaxYearStart - 1, "end", kTaxYearEnd, tax::TaxYear2026());
   ASSERT_TRUE(r);
   EXPECT_EQ(r->title, "Incorrect Date");
   EXPECT_EQ(r->message, "The date entered is not correct please enter a date between 01/03/2025 and 28/02/2026");
-  r = checkVehicleDates("start", kTaxYearStart + 31, "end", kTaxYearStart + 30);
+  r = checkVehicleDates("start", kTaxYearStart + 31, "end", kTaxYearStart + 30, tax::TaxYear2026());
   ASSERT_TRUE(r);
   EXPECT_EQ(r->field, "end");
   EXPECT_EQ(r->message, "The date entered is not correct please enter a date between 01/04/2025 and 28/02/2026");

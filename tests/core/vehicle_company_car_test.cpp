@@ -24,7 +24,7 @@ CompanyCarRegister registerOf(std::initializer_list<CompanyCarRecord> cars, doub
                               bool autoSplit = false) {
   CompanyCarRegister reg;
   for (const CompanyCarRecord& c : cars) {
-    reg.Add();
+    reg.Add(tax::TaxYear2026());
     CompanyCarRecord& added = reg.vehicle(reg.count());
     added = c;
   }
@@ -35,7 +35,7 @@ CompanyCarRegister registerOf(std::initializer_list<CompanyCarRecord> cars, doub
 
 TEST(CompCarCalc, OneVehicleFullYearWithoutLogBook) {
   CompanyCarRegister reg = registerOf({car("CA 1", 300000)});
-  CompanyCarRun run = CompCarCalc(reg);
+  CompanyCarRun run = CompCarCalc(reg, tax::TaxYear2026());
   const CompanyCarFigures& f = run.of(1);
   EXPECT_EQ(f.CCMonths, 365);
   EXPECT_EQ(f.TrueInclusion, 125656);
@@ -50,7 +50,7 @@ TEST(CompCarCalc, OneVehicleFullYearWithoutLogBook) {
   EXPECT_EQ(run.TotAdjustTaxableInc, 125656);
 
   reg.vehicle(1).MaintIncluded = 1;
-  run = CompCarCalc(reg);
+  run = CompCarCalc(reg, tax::TaxYear2026());
   EXPECT_EQ(run.of(1).MonFB80, 7800);
   EXPECT_EQ(run.of(1).IRP53802, 117000);
 }
@@ -66,7 +66,7 @@ TEST(CompCarCalc, LogBookDistancesAndCosts) {
   c.EmpPaidInsurance = 8000;
   CompanyCarRegister reg = registerOf({c}, 50000);
   reg.vehicle(1).FB3802ThisCar = 50000;
-  CompanyCarRun run = CompCarCalc(reg);
+  CompanyCarRun run = CompCarCalc(reg, tax::TaxYear2026());
   const CompanyCarFigures& f = run.of(1);
   const CompanyCarRecord& v = reg.vehicle(1);
   EXPECT_EQ(v.TotalDistance, 20000);
@@ -81,7 +81,7 @@ TEST(CompCarCalc, LogBookDistancesAndCosts) {
 
   // The whole distance on business: no private use, nothing to claim.
   reg.vehicle(1).BusDistance = 20000;
-  run = CompCarCalc(reg);
+  run = CompCarCalc(reg, tax::TaxYear2026());
   EXPECT_EQ(run.of(1).PrivateDistance, 0);
   EXPECT_EQ(run.of(1).TrueInclusion, 0);
   EXPECT_EQ(run.of(1).Arr_FuelClaim, 0);
@@ -90,7 +90,7 @@ TEST(CompCarCalc, LogBookDistancesAndCosts) {
 
   // Business distance above the total is cut, and stays cut.
   reg.vehicle(1).BusDistance = 25000;
-  CompCarCalc(reg);
+  CompCarCalc(reg, tax::TaxYear2026());
   EXPECT_EQ(reg.vehicle(1).BusDistance, 20000);
 }
 
@@ -101,7 +101,7 @@ TEST(CompCarCalc, ZeroDistanceSkipsTheDivisionsAndTheAdjustmentHasAFloor) {
   c.BusDistance = 100;  // cut to 0
   CompanyCarRegister reg = registerOf({c}, 1000);
   reg.vehicle(1).FB3802ThisCar = 1000;
-  CompanyCarRun run = CompCarCalc(reg);
+  CompanyCarRun run = CompCarCalc(reg, tax::TaxYear2026());
   EXPECT_EQ(run.of(1).TrueInclusion, 125656);
   EXPECT_EQ(run.of(1).Arr_FuelClaim, 0);
   EXPECT_EQ(run.of(1).TotAddExpense, 0);
@@ -109,12 +109,12 @@ TEST(CompCarCalc, ZeroDistanceSkipsTheDivisionsAndTheAdjustmentHasAFloor) {
 
   // With a log book the true inclusion needs the distance too.
   reg.vehicle(1).BussMilage = 1;
-  run = CompCarCalc(reg);
+  run = CompCarCalc(reg, tax::TaxYear2026());
   EXPECT_EQ(run.of(1).TrueInclusion, 0);
   // 0 - 0 - 1 000 is not below -1 000; a larger share is lifted to it.
   EXPECT_EQ(reg.vehicle(1).AdjustTaxableInc, -1000);
   reg.vehicle(1).FB3802ThisCar = 9000;
-  CompCarCalc(reg);
+  CompCarCalc(reg, tax::TaxYear2026());
   EXPECT_EQ(reg.vehicle(1).AdjustTaxableInc, -1000);
 }
 
@@ -124,14 +124,14 @@ TEST(CompCarCalc, AutoSplitSharesTheTotalByDaysOfTheValuedVehicles) {
   CompanyCarRecord b = car("B", 150000);
   b.CCStartDate = b.CCEndDate - 164;
   CompanyCarRegister reg = registerOf({a, b}, 36500, true);
-  CompCarCalc(reg);
+  CompCarCalc(reg, tax::TaxYear2026());
   EXPECT_DOUBLE_EQ(reg.vehicle(1).FB3802ThisCar, 20000);
   EXPECT_DOUBLE_EQ(reg.vehicle(2).FB3802ThisCar, 16500);
 
   // The second with neither price nor distance gets no share, and the
   // first gets the whole total.
   reg.vehicle(2).CCPrice = 0;
-  CompanyCarRun run = CompCarCalc(reg);
+  CompanyCarRun run = CompCarCalc(reg, tax::TaxYear2026());
   EXPECT_DOUBLE_EQ(reg.vehicle(1).FB3802ThisCar, 36500);
   EXPECT_EQ(reg.vehicle(2).FB3802ThisCar, 0);
   EXPECT_TRUE(run.of(2).skipped);
@@ -146,7 +146,7 @@ TEST(CompCarCalc, TotalsDoNotDependOnTheVehicleOnScreen) {
   CompanyCarRegister reg = registerOf({car("A", 300000), b}, 5000, false);
   for (int shown : {1, 2}) {
     reg.show(shown);
-    CompanyCarRun run = CompCarCalc(reg);
+    CompanyCarRun run = CompCarCalc(reg, tax::TaxYear2026());
     EXPECT_EQ(run.TotAdjustTaxableInc, 125056) << "vehicle " << shown << " on screen";
     EXPECT_EQ(reg.vehicle(2).AdjustTaxableInc, -600);
     const FeedRows rows = compcarRows(reg, run);
@@ -158,21 +158,21 @@ TEST(CompCarCalc, TotalsDoNotDependOnTheVehicleOnScreen) {
 
 TEST(CompCarCalc, BlankVehicleIsSkippedWhereverItStands) {
   CompanyCarRegister reg = registerOf({car("A", 300000)}, 0);
-  const double alone = CompCarCalc(reg).TotAdjustTaxableInc;
-  reg.Add();  // blank vehicle 2, on screen
-  CompanyCarRun run = CompCarCalc(reg);
+  const double alone = CompCarCalc(reg, tax::TaxYear2026()).TotAdjustTaxableInc;
+  reg.Add(tax::TaxYear2026());  // blank vehicle 2, on screen
+  CompanyCarRun run = CompCarCalc(reg, tax::TaxYear2026());
   EXPECT_EQ(run.TotAdjustTaxableInc, alone);
   EXPECT_TRUE(run.of(2).skipped);
   EXPECT_EQ(run.of(2).TrueInclusion, 0);
   // A blank vehicle first does not stop the others being valued.
   std::swap(reg.vehicles()[0], reg.vehicles()[1]);
   reg.show(1);
-  EXPECT_EQ(CompCarCalc(reg).TotAdjustTaxableInc, alone);
+  EXPECT_EQ(CompCarCalc(reg, tax::TaxYear2026()).TotAdjustTaxableInc, alone);
 }
 
 TEST(CompCarCalculate, OneVehicleTakesTheWhole3802Total) {
   CompanyCarRegister reg = registerOf({car("A", 300000)}, 126000);
-  CompanyCarRun run = CompCarCalculate(reg);
+  CompanyCarRun run = CompCarCalculate(reg, tax::TaxYear2026());
   EXPECT_EQ(reg.vehicle(1).FB3802ThisCar, 126000);
   EXPECT_EQ(run.TotAdjustTaxableInc, -344);
   EXPECT_EQ(run.TotAdjustTaxableIncSARS, 0);
@@ -185,20 +185,20 @@ TEST(CompanyCarRegister, AddDeleteAndWrapAround) {
   EXPECT_TRUE(c.add);
   EXPECT_FALSE(c.remove || c.print || c.back || c.vehicleFields);
 
-  ASSERT_TRUE(reg.Add());
+  ASSERT_TRUE(reg.Add(tax::TaxYear2026()));
   EXPECT_EQ(companyCarTitle(reg), "Full use of Company Car :  Vehicle number 1 of 1");
   EXPECT_EQ(reg.AutoCalc3802, 0);
   c = controlsFor(reg);
   EXPECT_TRUE(c.add && c.remove && c.ok);
   EXPECT_FALSE(c.vehicleFields || c.back || c.forward || c.print);
   // No registration number yet: Add does nothing.
-  EXPECT_FALSE(reg.Add());
+  EXPECT_FALSE(reg.Add(tax::TaxYear2026()));
   EXPECT_EQ(reg.count(), 1);
 
   reg.shown().CCRegNumber = "A";
-  ASSERT_TRUE(reg.Add());
+  ASSERT_TRUE(reg.Add(tax::TaxYear2026()));
   reg.shown().CCRegNumber = "B";
-  ASSERT_TRUE(reg.Add());
+  ASSERT_TRUE(reg.Add(tax::TaxYear2026()));
   reg.shown().CCRegNumber = "C";
   EXPECT_EQ(reg.AutoCalc3802, 1);
   EXPECT_EQ(reg.vehicle(3).CCStartDate, kTaxYearStart);
@@ -233,7 +233,7 @@ TEST(CompanyCarRegister, AddDeleteAndWrapAround) {
 TEST(CompanyCarRegister, TypingBeforeTheFirstAddIsKeptAndResetEmptiesIt) {
   VehicleState s;
   s.companyCars.shown().CCRegNumber = "CA 123";
-  ASSERT_TRUE(s.companyCars.Add());
+  ASSERT_TRUE(s.companyCars.Add(tax::TaxYear2026()));
   EXPECT_EQ(s.companyCars.vehicle(1).CCRegNumber, "CA 123");
   s.companyCars.Actual3802 = 5000;
   s.carAllowance.includeFuel = 0;
@@ -248,7 +248,7 @@ TEST(CompcarRows, OneRowPerVehicleWithItsTexts) {
   a.MaintIncluded = 1;
   a.CCStartDate = kTaxYearStart + 31;
   CompanyCarRegister reg = registerOf({a, car("B", 100000), car("C", 0)}, 1200, true);
-  const FeedRows rows = compcarRows(reg, CompCarCalc(reg));
+  const FeedRows rows = compcarRows(reg, CompCarCalc(reg, tax::TaxYear2026()));
   ASSERT_EQ(rows.rows.size(), 3u);
   EXPECT_EQ(rows.table, "compcar");
   EXPECT_EQ(std::get<std::int16_t>(*rows.rows[2].find("CarNum")), 3);

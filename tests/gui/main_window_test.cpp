@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, InitialiseAllResetsSharedValuesAndKeepsRuravUvoOpen) {
   s.dailyBalance.StartDate = 45800;
   s.PrintChoice = 1;
   s.ruravuvo.TaxableIncome = 300000;
-  NEWCALC(s.ruravuvo);
+  NEWCALC(s.ruravuvo, tax::TaxYear2026());
   action("mnuNew")->trigger();
   EXPECT_EQ(s.ruravuvo.TotalTax, 0);  // cleared; the next activation recomputes
   settle();

@@ -406,7 +406,7 @@ TEST_F(WindowBehaviourTest, RuravUvoCalculatesWhenOpenedAfterAboutAndHelp) {
   settle();
   QWidget* w = open("frmKwikTax");
   RuravUvoState expected = main->state().ruravuvo;
-  NEWCALC(expected);
+  NEWCALC(expected, tax::TaxYear2026());
   const RuravUvoFields f = ruravUvoFields(expected);
   for (int i = 2; i < 10; ++i)
     EXPECT_EQ(find<EntryField>(w, QStringLiteral("sidbEdit1_%1").arg(i).toLatin1().constData())->value(), f.values[i])

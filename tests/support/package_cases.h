@@ -20,7 +20,7 @@ inline PackageInput packageOf(double amount, int age = 40) {
 
 inline PackageResult calculated(PackageKind kind, PackageInput& in, const SettingsRecord& s = SettingsRecord{}) {
   PackageResult r;
-  auto refusal = CalculatePackage(kind, in, s, r);
+  auto refusal = CalculatePackage(kind, in, s, r, tax::TaxYear2026());
   EXPECT_FALSE(refusal) << refusal->message;
   return r;
 }

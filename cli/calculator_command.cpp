@@ -261,6 +261,7 @@ const std::vector<Calculator>& calculators() {
     std::vector<Calculator> l;
     addTaxCalculators(l);
     addPayPeriodCalculators(l);
+    addEtiCalculators(l);
     addPackageCalculators(l);
     addVehicleCalculators(l);
     addFinanceCalculators(l);

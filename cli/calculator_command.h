@@ -108,6 +108,7 @@ struct Outcome {
   std::optional<FeedRows> rows;      // the multi-row table a print writes
   std::string reportFile;            // report laid out for --pdf
   std::vector<FeedField> printExtras;  // figures the printout shows beside its rows (totals)
+  std::optional<int> taxYear;        // the year that computed the figures
 };
 
 struct Context {
@@ -192,6 +193,7 @@ const Calculator* findCalculator(const std::string& name);
 // Each subsystem adds its calculators here.
 void addTaxCalculators(std::vector<Calculator>& list);
 void addPayPeriodCalculators(std::vector<Calculator>& list);
+void addEtiCalculators(std::vector<Calculator>& list);
 void addFinanceCalculators(std::vector<Calculator>& list);
 void addPackageCalculators(std::vector<Calculator>& list);
 void addVehicleCalculators(std::vector<Calculator>& list);

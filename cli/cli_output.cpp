@@ -14,6 +14,7 @@ namespace quorin::cli {
 nlohmann::ordered_json outcomeJson(const std::string& calculator, const Outcome& o) {
   nlohmann::ordered_json j;
   j["calculator"] = calculator;
+  if (o.taxYear) j["taxYear"] = *o.taxYear;
   j["window"] = o.window;
   j["detail"] = o.detail;
   if (o.record) j["record"] = recordJson(*o.record);

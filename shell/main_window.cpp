@@ -166,6 +166,7 @@ void MainWindow::buildMenus() {
   calculator(tax, "mnuFortNight", tr("&FortNightly"), "frmFortNight", false);
   calculator(tax, "mnuWeekly", tr("&Weekly"), "frmWeekly", false);
   calculator(tax, "mnuDaily", tr("&Daily"), "frmDaily", false);
+  calculator(tax, "mnuETI", tr("&Employment Tax Incentive"), "frmETI", false);
 
   QAction* kwik = bar->addAction(tr("RuravUvo"));
   kwik->setObjectName(QStringLiteral("RuravUvo"));

@@ -8,6 +8,7 @@
 
 #include "common/day_number.h"
 #include "common/money.h"
+#include "tax/eti_table.h"
 
 namespace quorin::tax {
 
@@ -144,6 +145,12 @@ TaxYear readYear(const json& j) {
   if (!source.is_string() || source.get<std::string>().empty())
     throw Bad{"source", shown(source), "must be a text naming where the figures come from"};
   y.source = source.get<std::string>();
+  // Optional: a year without it has no Employment Tax Incentive table.
+  if (j.contains("eti")) {
+    auto eti = ReadEtiTables(j.at("eti"), y.firstDay, y.lastDay);
+    if (auto* bad = std::get_if<EtiFieldError>(&eti)) throw Bad{bad->field, bad->value, bad->rule};
+    y.eti = std::get<std::vector<EtiTable>>(std::move(eti));
+  }
   return y;
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "common/clock.h"
 #include "common/day_number.h"
 #include "common/quoted_text.h"
 
@@ -290,9 +291,23 @@ std::optional<Refusal> readDate(const Inputs& in, const std::string& flag, const
 
 std::optional<Refusal> chooseTaxYear(const std::string& text, SessionState& session) {
   if (!session.taxYears) session.loadTaxYears();
-  const std::optional<int> year = text.empty() ? std::optional<int>(tax::kDefaultTaxYear) : tax::ParseTaxYear(text);
-  if (year && session.chooseTaxYear(*year)) return std::nullopt;
-  return tax::UnknownTaxYear(*session.taxYears);
+  const tax::TaxYearCatalogue& years = *session.taxYears;
+  if (text.empty()) {
+    // Chosen once for a whole call or batch.
+    if (session.TaxYearChosen != 0) return std::nullopt;
+    // The year in force; when the file of the year that holds today was
+    // refused, its reason rather than last year's figures.
+    const int day = today();
+    const int holding = tax::TaxYearOfDay(day);
+    if (!years.find(holding) && years.refusal(holding)) return tax::RefusedTaxYear(years, holding);
+    const tax::TaxYear* inForce = years.inForce(day);
+    if (!inForce) return tax::UnknownTaxYear(years);
+    session.TaxYearChosen = inForce->year;
+    return std::nullopt;
+  }
+  const std::optional<int> year = tax::ParseTaxYear(text);
+  if (year && *year != 0 && session.chooseTaxYear(*year)) return std::nullopt;
+  return year ? tax::RefusedTaxYear(years, *year) : tax::UnknownTaxYear(years);
 }
 
 }  // namespace quorin::cli

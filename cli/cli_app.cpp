@@ -10,6 +10,8 @@
 #include "cli/batch.h"
 #include "cli/cli_output.h"
 #include "cli/pdf_printer_loader.h"
+#include "cli/tax_years_command.h"
+#include "common/clock.h"
 #include "install/data_folder.h"
 #include "report/pdf_printer.h"
 #include "report/whole_file.h"
@@ -155,6 +157,7 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
     if (auto r = checkSettings(ctx.settings)) return reportRefusal(*r, std::cout, std::cerr);
   }
   Outcome outcome = calc.run(inputs, ctx);
+  if (calc.usesTaxYear) outcome.taxYear = session.taxYear().year;
   if (outcome.refusal) return reportRefusal(*outcome.refusal, std::cout, std::cerr);
   if (outcome.failure) {
     std::cerr << *outcome.failure << "\n";
@@ -241,7 +244,12 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
   session.setProgramFolder(common.dataDir);
   session.setShippedFolder(common.shippedDir);
   session.reset();
-  if (calc->usesTaxYear) session.loadTaxYears();
+  if (calc->usesTaxYear) {
+    session.loadTaxYears();
+    // The year in force for the rows without a year of their own, chosen
+    // once; a refusal here is each such row's.
+    (void)chooseTaxYear("", session);
+  }
   BatchOptions options;
   options.delimiter = delimiter.front();
   // Rows counted on a terminal, unless the results themselves scroll by there.
@@ -264,6 +272,15 @@ int runBatchCommand(const std::string& name, const std::string& input, const std
   return status;
 }
 
+int runTaxYears(const Common& common) {
+  SessionState session;
+  session.setProgramFolder(common.dataDir);
+  session.loadTaxYears();
+  std::cout << taxYearsJson(*session.taxYears, today()).dump(2) << "\n";
+  return kExitOk;
+}
+
+constexpr const char* kTaxYearsDescription = "the tax years offered, the year in force and every refused year file";
 constexpr const char* kSettingsDescription = "print the Setup row, or write the given fields into it";
 constexpr const char* kBatchDescription = "one calculation per row of a CSV file";
 
@@ -285,7 +302,7 @@ int runCli(int argc, char** argv) {
   // dropped, would cost a call more than its calculation. Anything else
   // (help, a misspelt name) is offered the whole list.
   const std::string named = argc > 1 ? argv[1] : "";
-  const bool one = named == "settings" || named == "batch" || findCalculator(named);
+  const bool one = named == "settings" || named == "batch" || named == "tax-years" || findCalculator(named);
   for (const auto& calc : calculators()) {
     if (one && calc.name != named) continue;
     CLI::App* sub = app.add_subcommand(calc.name, calc.description);
@@ -299,7 +316,8 @@ int runCli(int argc, char** argv) {
     sub->footer(std::string("Its printout ") + (calc.printsName ? "has a name line (--name)" : "has no name line") +
                 (calc.printsAfrikaans ? " and an Afrikaans layout (--language af)." : " and no Afrikaans layout."));
     if (calc.usesTaxYear)
-      sub->add_option("--tax-year", common.taxYear, "the tax year, named by the year it ends in (default 2026)");
+      sub->add_option("--tax-year", common.taxYear,
+                      "the tax year, named by the year it ends in (default: the year in force today)");
   }
 
   CLI::App* settingsCmd = nullptr;
@@ -308,6 +326,12 @@ int runCli(int argc, char** argv) {
     settingsCmd = app.add_subcommand("settings", kSettingsDescription);
     for (const auto& flag : settingsFlags()) settingsGiven.bind(settingsCmd, flag);
     addCommon(settingsCmd, common, false);
+  }
+
+  CLI::App* taxYearsCmd = nullptr;
+  if (!one || named == "tax-years") {
+    taxYearsCmd = app.add_subcommand("tax-years", kTaxYearsDescription);
+    addCommon(taxYearsCmd, common, false);
   }
 
   CLI::App* batchCmd = nullptr;
@@ -350,6 +374,7 @@ int runCli(int argc, char** argv) {
     common.shippedDir = common.dataDir;
   }
   if (settingsCmd && settingsCmd->parsed()) return runSettings(settingsGiven, common, argv);
+  if (taxYearsCmd && taxYearsCmd->parsed()) return runTaxYears(common);
   if (batchCmd && batchCmd->parsed())
     return runBatchCommand(batchCalc, batchInput, batchOutput, batchDelimiter, common, argv);
   for (const auto& [sub, calc] : subs)

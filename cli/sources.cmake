@@ -12,4 +12,5 @@ list(APPEND QUORIN_CLI_SOURCES
   cli/package_commands.cpp
   cli/finance_commands.cpp
   cli/vehicle_commands.cpp
+  cli/tax_years_command.cpp
 )

@@ -1,5 +1,5 @@
 # Plain helpers every calculation uses: money rounding and formats, day
-# numbers, twips, field limits. No Qt.
+# numbers, twips, field limits, the clock. No Qt.
 list(APPEND QUORIN_CORE_SOURCES
   common/money.cpp
   common/day_number.cpp
@@ -7,4 +7,5 @@ list(APPEND QUORIN_CORE_SOURCES
   common/field_limits.cpp
   common/regular_file.cpp
   common/quoted_text.cpp
+  common/clock.cpp
 )

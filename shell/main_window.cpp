@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "common/clock.h"
 #include "common/day_number.h"
 
 #include <QAction>
@@ -81,12 +82,14 @@ MainWindow::MainWindow(const QString& programFolder, const QString& shippedFolde
   // The year files are read once per run; the year chosen is kept per
   // installation.
   state_.loadTaxYears();
-  state_.chooseTaxYear(QSettings().value(QStringLiteral("TaxYear"), tax::kDefaultTaxYear).toInt());
+  // 0 (the default) follows the year in force; a fixed year no longer
+  // offered does too.
+  state_.chooseTaxYear(QSettings().value(QStringLiteral("TaxYear"), 0).toInt());
   context_.taxYearChanged = [this] {
-    QSettings().setValue(QStringLiteral("TaxYear"), state_.taxYear().year);
+    QSettings().setValue(QStringLiteral("TaxYear"), state_.TaxYearChosen);
     showTaxYear();
     for (QMdiSubWindow* sub : area_->subWindowList())
-      if (auto* calculator = qobject_cast<CalculatorWindow*>(sub->widget())) calculator->taxYearChosen();
+      if (auto* calculator = qobject_cast<CalculatorWindow*>(sub->widget())) calculator->followTaxYear();
   };
   report_.previewParent = this;
   area_ = new QMdiArea(this);
@@ -314,9 +317,7 @@ QString MainWindow::taxYearStatus() const {
   QString text = tr("Tax year %1 (%2 to %3)")
                      .arg(y.year)
                      .arg(QString::fromStdString(formatDay(y.firstDay)), QString::fromStdString(formatDay(y.lastDay)));
-  const QDate today = QDate::currentDate();
-  if (auto day = dayNumber(today.year(), today.month(), today.day()); day && !y.contains(*day))
-    text += tr(" - today's date lies outside this tax year");
+  if (!y.contains(today())) text += tr(" - today's date lies outside this tax year");
   if (state_.taxYears && !state_.taxYears->refused.empty())
     text += QStringLiteral(" - ") + QString::fromStdString(state_.taxYears->refused.front());
   return text;

@@ -1,5 +1,7 @@
 #include "shell/session_state.h"
 
+#include "common/clock.h"
+
 namespace quorin {
 
 void SessionState::setProgramFolder(const std::string& folder) {
@@ -34,17 +36,20 @@ void SessionState::loadTaxYears() {
     catalogue->refused.insert(catalogue->refused.end(), own.refused.begin(), own.refused.end());
   }
   if (catalogue->years.empty() && catalogue->refused.empty())
-    catalogue->years.emplace(tax::kDefaultTaxYear, tax::TaxYear2026());
+    catalogue->years.emplace(tax::TaxYear2026().year, tax::TaxYear2026());
   taxYears = std::move(catalogue);
 }
 
 const tax::TaxYear& SessionState::taxYear() const {
   if (!taxYears) return tax::TaxYear2026();
-  return taxYears->chosenOrDefault(TaxYearChosen);
+  if (TaxYearChosen != 0)
+    if (const tax::TaxYear* y = taxYears->find(TaxYearChosen)) return *y;
+  if (const tax::TaxYear* y = taxYears->inForce(today())) return *y;
+  return tax::TaxYear2026();
 }
 
 bool SessionState::chooseTaxYear(int year) {
-  if (!taxYears || !taxYears->find(year)) return false;
+  if (year != 0 && (!taxYears || !taxYears->find(year))) return false;
   TaxYearChosen = year;
   return true;
 }

@@ -2,6 +2,7 @@
 
 #include "shell/session_state.h"
 #include "widgets/setup_panel.h"
+#include "common/clock.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -258,15 +259,27 @@ const tax::TaxYear& CalculatorWindow::taxYear() {
 
 void CalculatorWindow::offerTaxYears(SetupPanel* panel) {
   if (!state().taxYears) state().loadTaxYears();
-  panel->offerTaxYears(*state().taxYears, state().taxYear().year);
+  yearPanel_ = panel;
+  const int inForce = state().taxYears->inForce(today()) ? state().taxYears->inForce(today())->year : 0;
+  panel->offerTaxYears(*state().taxYears, state().TaxYearChosen, inForce);
 }
 
-void CalculatorWindow::takeTaxYear(const SetupPanel* panel) {
-  const int year = panel->taxYear();
-  if (year == state().taxYear().year || !state().chooseTaxYear(year)) return;
-  // This window follows the year at once; the main window tells the others.
-  taxYearChosen();
+void CalculatorWindow::takeTaxYear(SetupPanel* panel) {
+  // A panel filled before another window chose a year writes nothing back:
+  // only a choice changed in it is taken.
+  if (!panel->taxYearChanged()) return;
+  const int before = state().taxYear().year;
+  if (!state().chooseTaxYear(panel->taxYear())) return;
+  offerTaxYears(panel);
+  // This window follows the year at once; the main window keeps the choice
+  // and tells the others.
+  if (state().taxYear().year != before) taxYearChosen();
   if (context_.taxYearChanged) context_.taxYearChanged();
+}
+
+void CalculatorWindow::followTaxYear() {
+  if (yearPanel_) offerTaxYears(yearPanel_);
+  taxYearChosen();
 }
 
 std::optional<SettingsRecord> CalculatorWindow::loadSettings() {

@@ -81,7 +81,7 @@ class CalculatorWindow : public QWidget {
   // The Setup frame's "Tax year" choice: offered when the frame is filled,
   // taken when its O&K is pressed (kept for the installation).
   void offerTaxYears(SetupPanel* panel);
-  void takeTaxYear(const SetupPanel* panel);
+  void takeTaxYear(SetupPanel* panel);
 
   std::optional<SettingsRecord> loadSettings();
   bool saveSettings(const SettingsRecord& record, std::uint32_t fields);
@@ -117,8 +117,11 @@ class CalculatorWindow : public QWidget {
   virtual void activated() {}
 
  public:
-  // Another tax year was chosen (in this window or another): the windows
-  // whose date fields follow the year set their dates and limits here.
+  // Another tax year was chosen (in this window or another): the Setup
+  // frame's choice shows it, then taxYearChosen().
+  void followTaxYear();
+  // The windows whose date fields follow the year set their dates and
+  // limits here.
   virtual void taxYearChosen() {}
 
  protected:
@@ -156,6 +159,7 @@ class CalculatorWindow : public QWidget {
   bool shownOnce_ = false;
   std::optional<FeedRecord> written_;  // what writeRecord and writeRows last wrote, for launch
   std::optional<FeedRows> writtenRows_;
+  SetupPanel* yearPanel_ = nullptr;  // the Setup frame offering the tax year, a child
   bool activating_ = false;
 };
 

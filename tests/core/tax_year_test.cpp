@@ -358,7 +358,8 @@ TEST(TaxYearFiles, DamagedFilesAreRefusedByFileFieldAndValue) {
   const tax::TaxYearCatalogue c = tax::LoadTaxYears(folder.path());
   ASSERT_EQ(c.refused.size(), 1u);
   EXPECT_NE(c.refused.front().find("2027.json is not valid JSON"), std::string::npos) << c.refused.front();
-  EXPECT_EQ(&c.chosenOrDefault(2027), c.find(2026));
+  EXPECT_EQ(c.find(2027), nullptr);
+  EXPECT_EQ(tax::RefusedTaxYear(c, 2027).message, c.refused.front());
 }
 
 // Next year is a file: a valid 2028.json is offered beside the others, its

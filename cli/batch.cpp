@@ -212,6 +212,11 @@ CsvReader::Status readChunk(CsvReader& reader, Chunk& chunk, Progress& progress)
   return CsvReader::Status::Row;
 }
 
+int writeFailed(std::ostream& err, const BatchOptions& options) {
+  err << "The run was stopped: its results could not be written to " << options.outputName << "\n";
+  return kExitFailure;
+}
+
 }  // namespace
 
 int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::ostream& err,
@@ -260,6 +265,7 @@ int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::o
     writer.field("error");
     writer.endRow();
   }
+  if (!out.flush()) return writeFailed(err, options);
 
   // The rows go in chunks to one worker per processor, each with a scratch
   // state of its own, while the next chunks are read; the chunks' output
@@ -288,6 +294,7 @@ int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::o
     readGroup(next);
     for (auto& d : done) d.get();
     for (const auto& chunk : current) out.write(chunk.output.data(), static_cast<std::streamsize>(chunk.output.size()));
+    if (!out.flush()) return writeFailed(err, options);
     std::swap(current, next);
   }
   progress.finish();

@@ -107,6 +107,7 @@ struct Outcome {
   std::optional<FeedRecord> record;  // the single-row record a print writes
   std::optional<FeedRows> rows;      // the multi-row table a print writes
   std::string reportFile;            // report laid out for --pdf
+  std::vector<FeedField> printExtras;  // figures the printout shows beside its rows (totals)
   std::optional<int> taxYear;        // the year that computed it (calculators that work in one)
 };
 
@@ -154,6 +155,9 @@ struct Calculator {
   bool usesSession = true;    // reads or changes the session (batch gives each row a fresh copy)
   bool batch = true;          // offered by "batch"
   bool usesTaxYear = false;   // works in a tax year: accepts --tax-year
+  std::uint32_t settingsShown = 0;  // the Setup fields its printout states
+  bool printsName = false;       // its printout has a name line (--name)
+  bool printsAfrikaans = false;  // its printout has an Afrikaans layout (--language af)
   std::function<Outcome(const Inputs&, Context&)> run;
 };
 
@@ -191,6 +195,7 @@ const Calculator* findCalculator(const std::string& name);
 // Each subsystem adds its calculators here.
 void addTaxCalculators(std::vector<Calculator>& list);
 void addPayPeriodCalculators(std::vector<Calculator>& list);
+void addEtiCalculators(std::vector<Calculator>& list);
 void addFinanceCalculators(std::vector<Calculator>& list);
 void addPackageCalculators(std::vector<Calculator>& list);
 void addVehicleCalculators(std::vector<Calculator>& list);

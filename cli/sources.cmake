@@ -8,9 +8,9 @@ list(APPEND QUORIN_CLI_SOURCES
   cli/batch.cpp
   cli/ruravuvo_command.cpp
   cli/payperiod_commands.cpp
+  cli/eti_command.cpp
   cli/package_commands.cpp
   cli/finance_commands.cpp
-  cli/register_file.cpp
   cli/vehicle_commands.cpp
   cli/tax_years_command.cpp
 )

@@ -14,9 +14,29 @@ double roundHalfEven(double v) {
 
 double roundAsShown(double v, int decimals) {
   if (!std::isfinite(v)) return v;
+  // Quick and exact away from a half: below 1e9 the product v x 10^d is
+  // within 1e-7 of its exact value, so when it lies further than 1e-6 from
+  // a half its nearest whole number is that of the exact value, and that
+  // number over 10^d is the double its digits read back as.
+  static constexpr double kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+  if (decimals >= 0 && decimals <= 6) {
+    const double scaled = v * kScale[decimals];
+    if (std::fabs(scaled) < 1e9) {
+      const double whole = std::nearbyint(scaled);
+      if (std::fabs(std::fabs(scaled - whole) - 0.5) > 1e-6) return whole / kScale[decimals];
+    }
+  }
+  // The same digits as printf("%.*f") (both round the exact binary value),
+  // without the cost of the locale and stream machinery.
   char buf[512];
-  std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-  return std::strtod(buf, nullptr);
+  const auto written = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  if (written.ec != std::errc{}) {
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+    return std::strtod(buf, nullptr);
+  }
+  double shown = v;
+  std::from_chars(buf, written.ptr, shown);
+  return shown;
 }
 
 double truncateDown(double v) { return std::floor(v); }

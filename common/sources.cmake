@@ -5,5 +5,7 @@ list(APPEND QUORIN_CORE_SOURCES
   common/day_number.cpp
   common/twips.cpp
   common/field_limits.cpp
+  common/regular_file.cpp
+  common/quoted_text.cpp
   common/clock.cpp
 )

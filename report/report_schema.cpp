@@ -3,6 +3,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "eti/eti_record.h"
 #include "package/package_records.h"
 #include "payperiod/payperiod_records.h"
 #include "vehicle/vehicle_records.h"
@@ -64,6 +65,8 @@ std::vector<FeedTableSchema> makeSchema() {
     s.push_back(tableOf(IRP5Day(PeriodPayInput{}, period, "", kPrintEnglish)));
     // Salary packages: the gross-to-net record writes every field.
     s.push_back(tableOf(SalPackageRecord(PackageKind::VelmarMonthly, PackageInput{}, PackageResult{}, "")));
+    // Employment Tax Incentive: every field is written whatever the inputs.
+    s.push_back(tableOf(EtiRecord(EtiInput{}, EtiResult{}, tax::TaxYear{}, "", kPrintEnglish)));
   }
 
   // Business calculators (loans and schedule, loan buster, loan comparison,

@@ -10,14 +10,31 @@ void SessionState::setProgramFolder(const std::string& folder) {
   SettingsDatabasePath = pathBesideProgram("Settings.db");
 }
 
+namespace {
+
+std::string inFolder(const std::string& folder, const std::string& fileName) {
+  if (folder.empty()) return fileName;
+  if (folder.back() == '/') return folder + fileName;
+  return folder + "/" + fileName;
+}
+
+}  // namespace
+
 std::string SessionState::pathBesideProgram(const std::string& fileName) const {
-  if (ProgramFolder.empty()) return fileName;
-  if (ProgramFolder.back() == '/') return ProgramFolder + fileName;
-  return ProgramFolder + "/" + fileName;
+  return inFolder(ProgramFolder, fileName);
+}
+
+std::string SessionState::shippedFile(const std::string& fileName) const {
+  return ShippedFolder.empty() ? pathBesideProgram(fileName) : inFolder(ShippedFolder, fileName);
 }
 
 void SessionState::loadTaxYears() {
-  auto catalogue = std::make_shared<tax::TaxYearCatalogue>(tax::LoadTaxYears(pathBesideProgram(tax::kTaxYearFolder)));
+  auto catalogue = std::make_shared<tax::TaxYearCatalogue>(tax::LoadTaxYears(shippedFile(tax::kTaxYearFolder)));
+  if (!ShippedFolder.empty() && ShippedFolder != ProgramFolder) {
+    tax::TaxYearCatalogue own = tax::LoadTaxYears(pathBesideProgram(tax::kTaxYearFolder));
+    catalogue->years.merge(own.years);  // a year already shipped stays the shipped one
+    catalogue->refused.insert(catalogue->refused.end(), own.refused.begin(), own.refused.end());
+  }
   if (catalogue->years.empty() && catalogue->refused.empty())
     catalogue->years.emplace(tax::TaxYear2026().year, tax::TaxYear2026());
   taxYears = std::move(catalogue);

@@ -1,6 +1,7 @@
 list(APPEND QUORIN_CORE_SOURCES
   tax/tax_year.cpp
   tax/tax_year_file.cpp
+  tax/eti_table.cpp
   tax/tax_scale.cpp
   tax/ruravuvo.cpp
 )

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tax/eti_table.h"
+
 namespace quorin::tax {
 
 struct TaxScaleBracket {
@@ -43,6 +45,7 @@ struct TaxYear {
   double companyCarPercent = 0;          // a month, of the determined value
   double companyCarPercentWithPlan = 0;  // with a maintenance plan
   std::string source;
+  std::vector<EtiTable> eti;  // by period; empty when the year file has none
 
   double rebateAdditionAt75() const { return secondaryRebate + tertiaryRebate; }
   double medicalCreditForTwoMonthly() const { return 2 * medicalCreditFirstTwo; }

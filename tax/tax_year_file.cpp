@@ -14,6 +14,7 @@
 
 #include "common/day_number.h"
 #include "common/money.h"
+#include "tax/eti_table.h"
 
 namespace quorin::tax {
 
@@ -227,11 +228,20 @@ void readSource(const json& j, TaxYear& y) {
   y.source = source.get<std::string>();
 }
 
+// Optional: a year without it has no Employment Tax Incentive table.
+void readEti(const json& j, TaxYear& y) {
+  if (!j.contains("eti")) return;
+  auto eti = ReadEtiTables(j.at("eti"), y.firstDay, y.lastDay);
+  if (auto* bad = std::get_if<EtiFieldError>(&eti)) throw Bad{bad->field, bad->value, bad->rule};
+  y.eti = std::get<std::vector<EtiTable>>(std::move(eti));
+}
+
 // The sections of a year file in the order they are checked; a section
 // more is a reader more here.
 using SectionReader = void (*)(const json&, TaxYear&);
 constexpr SectionReader kSections[] = {readDates,          readScale,         readRebates,    readMedicalCredits,
-                                       readRetirementFund, readVehicleScale,  readCompanyCar, readSource};
+                                       readRetirementFund, readVehicleScale,  readCompanyCar, readSource,
+                                       readEti};
 
 TaxYear readYear(const json& j) {
   if (!j.is_object()) throw Bad{"the file", shown(j), "must be one section { ... } holding the year"};

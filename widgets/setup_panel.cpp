@@ -62,8 +62,10 @@ SetupPanel::SetupPanel(const QString& name, std::uint32_t fields, QWidget* paren
       connect(f, &EntryField::valueChanged, this, [this, member](double v) { kept_.*member = v; });
     }
   if (fields & kUIFLimit) {
-    grid->addWidget(new QLabel(tr("UIF monthly limit"), this), row, 0);
+    auto* label = new QLabel(tr("UIF monthly limit"), this);
+    grid->addWidget(label, row, 0);
     auto* f = new EntryField(QStringLiteral("numUIFLimit"), limitOf(kUIFLimit), this);
+    f->setCaption(label);
     grid->addWidget(new QLabel(tr("R"), this), row, 1, Qt::AlignRight);
     grid->addWidget(f, row++, 2);
     connect(f, &EntryField::valueChanged, this, [this](double v) { kept_.UIFLimit = v; });
@@ -113,7 +115,9 @@ SetupPanel::SetupPanel(const QString& name, std::uint32_t fields, QWidget* paren
 EntryField* SetupPanel::addPercent(const QString& name, const QString& caption, int row, const FieldLimit& limit) {
   auto* grid = static_cast<QGridLayout*>(layout());
   auto* f = new EntryField(name, limit, this);
-  grid->addWidget(new QLabel(caption, this), row, 0);
+  auto* label = new QLabel(caption, this);
+  f->setCaption(label);
+  grid->addWidget(label, row, 0);
   grid->addWidget(new QLabel(QStringLiteral("%"), this), row, 1, Qt::AlignRight);
   grid->addWidget(f, row, 2);
   return f;

@@ -53,7 +53,7 @@ TEST_F(BatchCliTest, OutputIsPinned) {
             "25.974,17071.692666666666,0,2026,\r\n"
             "8000,40,,,,,,20000,,0,80,80,80,3.75,0,0,3.75,0,2026,\r\n"
             "30000,40,,,,30/04/2025,01/05/2025,,,,,,,,,,,,,The Start and End dates entered must be for the same Month\r\n"
-            "-5,40,,,,,,,,,,,,,,,,,,Please enter a whole number from 0 to 99 999 999\r\n"
+            "-5,40,,,,,,,,,,,,,,,,,,Salary/remuneration: Please enter a whole number from 0 to 99 999 999\r\n"
             "12000,30,,,,,,abc,,,,,,,,,,,,\"\"\"abc\"\" is not a number: Please enter an amount from 0 to 999 999\"\r\n");
   EXPECT_TRUE(r.err.empty()) << r.err;  // no progress: standard error is no terminal here
 }

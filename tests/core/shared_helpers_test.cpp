@@ -3,6 +3,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 
@@ -62,6 +64,28 @@ TEST(Rounding, HalfToEvenAndAsShown) {
   EXPECT_EQ(roundAsShown(177.12, 2), 177.12);
   EXPECT_EQ(roundAsShown(0.125, 2), 0.12);  // binary 0.125 is an exact half
   EXPECT_EQ(truncateDown(-0.5), -1);
+}
+
+// The quick way to the cent gives exactly the digits printf shows, near a
+// half of a cent (1.005 is stored just below its half) and away from it.
+TEST(Rounding, AsShownAgreesWithPrintfEverywhere) {
+  std::mt19937_64 random(21);
+  std::uniform_int_distribution<long long> millis(-2000000000LL, 2000000000LL);
+  for (int i = 0; i < 50000; ++i) {
+    const long long m = millis(random);
+    for (double v : {m / 1000.0, m / 1000.0 + 0.0005, m * 0.001 / 3, std::ldexp(static_cast<double>(m), -12)}) {
+      for (int decimals : {0, 2, 3}) {
+        char text[512];
+        std::snprintf(text, sizeof text, "%.*f", decimals, v);
+        const double printed = std::strtod(text, nullptr);
+        ASSERT_EQ(roundAsShown(v, decimals), printed) << text << " from " << v;
+        ASSERT_EQ(std::signbit(roundAsShown(v, decimals)), std::signbit(printed)) << v;
+      }
+    }
+  }
+  EXPECT_EQ(roundAsShown(1.005, 2), 1.0);
+  EXPECT_EQ(roundAsShown(2.675, 2), 2.67);
+  EXPECT_EQ(roundAsShown(1e300, 2), 1e300);
 }
 
 TEST(DisplayMasks, DotDecimalAndSpaceGrouping) {

@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, MenusInOrderWithCaptionsAndAccessKeys) {
   EXPECT_EQ(file, (QStringList{"&Initialise All", "-", "&Printer Setup", "-", "E&xit"}));
   QStringList tax;
   for (QAction* a : window->findChild<QMenu*>("mnuTaxCalc")->actions()) tax << a->objectName();
-  EXPECT_EQ(tax, (QStringList{"mnuAnnual", "mnuMonthly", "mnuFortNight", "mnuWeekly", "mnuDaily"}));
+  EXPECT_EQ(tax, (QStringList{"mnuAnnual", "mnuMonthly", "mnuFortNight", "mnuWeekly", "mnuDaily", "mnuETI"}));
   EXPECT_TRUE(action("RuravUvo")->isEnabled());
   EXPECT_TRUE(action("mnuQrinMon")->isEnabled());
   EXPECT_TRUE(action("mnuVelmAnn")->isEnabled());

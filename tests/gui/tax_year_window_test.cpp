@@ -116,7 +116,7 @@ TEST_F(TaxYearWindowTest, TheMainWindowShowsTheYearInForce) {
     EXPECT_EQ(main.taxYearStatus().toStdString(), "Tax year 2027 (01/03/2026 to 28/02/2027)");
     main.state().chooseTaxYear(2026);
     main.showTaxYear();
-    EXPECT_TRUE(main.statusBar()->currentMessage().startsWith("Tax year 2026 (01/03/2025 to 28/02/2026)"));
+    EXPECT_TRUE(main.findChild<QLabel*>("lblTaxYear")->text().startsWith("Tax year 2026 (01/03/2025 to 28/02/2026)"));
     EXPECT_TRUE(main.taxYearStatus().contains("outside")) << main.taxYearStatus().toStdString();
   }
   // No year holds today: the latest before, and the status line says so.

@@ -208,6 +208,7 @@ TEST_F(WindowBehaviourTest, EveryFrameKeepsEveryFigureAndCaptionReadable) {
       {"frmMonthly", {"cmdPrint", "cmdSettings", "cmdInfo"}},
       {"frmDaily", {"cmdPrint", "cmdSettings", "cmdInfo"}},
       {"frmAnnual", {"cmdPrint", "cmdSettings"}},
+      {"frmETI", {"cmdPrint", "cmdSettings"}},
       {"frmInflation", {"cmdPrint"}},
       {"frmDayBal", {"cmdPrint"}},
       {"frmLoanBuster", {"cmdPrint"}},

@@ -123,8 +123,8 @@ TEST_F(FinanceCliTest, InflationAndDailyBalance) {
   EXPECT_EQ(j["window"]["TooLarge"], true);
   EXPECT_FALSE(j.contains("record"));
   expectRefused({"inflation", "--rate", "-5.5"}, "Incorrect Inflation Rate!",
-                "The range of the Inflation Rate is between -5% and 40%", "numInflaRate");
-  expectRefused({"inflation", "--period", "41"}, "Incorrect Period!", "The maximum period allowed 40 years",
+                "Inflation rate: The range of the Inflation Rate is between -5% and 40%", "numInflaRate");
+  expectRefused({"inflation", "--period", "41"}, "Incorrect Period!", "Period: The maximum period allowed 40 years",
                 "numPeriod");
 
   j = run({"daily-balance", "--capital", "1000", "--rate", "10", "--start", "01/03/2027", "--end", "01/03/2028"});
@@ -135,11 +135,11 @@ TEST_F(FinanceCliTest, InflationAndDailyBalance) {
   EXPECT_EQ(j["window"]["numAnsDB2"], 0);
   EXPECT_FALSE(j.contains("record"));
   expectRefused({"daily-balance", "--start", "31/02/2025"}, "INVALID DATE",
-                "The date entered is invalid please enter a valid date.", "dtStartDate");
+                "Start date: The date entered is invalid please enter a valid date.", "dtStartDate");
   expectRefused({"daily-balance", "--start", "01/03/2025", "--end", "28/02/2025"}, "DATE OUT OF RANGE",
                 "The date entered is more than 30 years(360 months) after 01/03/2025.", "dtEndDate");
   expectRefused({"daily-balance", "--rate", "40.5"}, "Incorrect Interest Rate!",
-                "The maximum Interest Rate allowed is 40%", "numIntRate");
+                "Interest rate: The maximum Interest Rate allowed is 40%", "numIntRate");
 }
 
 TEST_F(FinanceCliTest, BatchOfLoans) {

@@ -106,7 +106,7 @@ TEST(DailyBalanceDates, TypedText) {
   auto invalid = checkEndDateText("31/02/2025", 45717, d);
   ASSERT_TRUE(invalid);
   EXPECT_EQ(invalid->title, "INVALID DATE");
-  EXPECT_EQ(invalid->message, "The date entered is invalid please enter a valid date.");
+  EXPECT_EQ(invalid->message, "End date: The date entered is invalid please enter a valid date.");
   EXPECT_FALSE(checkEndDateText("__/__/____", 45717, d));  // empty: no message
   EXPECT_EQ(d, kDayNotEntered);
   EXPECT_FALSE(checkEndDateText("", 45717, d));

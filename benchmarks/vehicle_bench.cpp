@@ -1,9 +1,12 @@
-// Speed of the company car valuation over a large register, and of one
-// travel allowance claim.
+// Speed of the company car valuation over a large register, of reading a
+// register file and making its compcar rows, and of one travel allowance
+// claim.
 #include <benchmark/benchmark.h>
 
 #include "vehicle/car_allowance.h"
 #include "vehicle/company_car.h"
+#include "vehicle/register_file.h"
+#include "vehicle/vehicle_records.h"
 
 namespace {
 
@@ -42,6 +45,38 @@ void BM_CompCarCalc(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_CompCarCalc)->Arg(50)->Arg(1000);
+
+// A register file as quorin-cli company-car --register reads it.
+std::string registerText(int vehicles) {
+  std::string text = "[";
+  for (int i = 0; i < vehicles; ++i)
+    text += std::string(i ? "," : "") + R"({"CCRegNumber": "CA )" + std::to_string(i) +
+            R"(", "CCMake": "Make", "CCModel": "Model", "YearOfManfact": 2020, "CCPrice": )" +
+            std::to_string(250000 + i) + R"(, "MaintIncluded": )" + std::to_string(i % 2) +
+            R"(, "StartMileage": 1000, "EndMileage": 31000, "BusDistance": 20000, "BussMilage": 1,)"
+            R"( "SARSTable": 1, "EmpPaidInsurance": 2000, "CCStartDate": "01/04/2025"})";
+  return text + "]";
+}
+
+void BM_ReadRegisterJson(benchmark::State& state) {
+  const std::string text = registerText(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    auto read = readRegisterJson(text, tax::TaxYear2026());
+    if (!std::holds_alternative<CompanyCarRegister>(read)) state.SkipWithError("refused");
+    benchmark::DoNotOptimize(read);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ReadRegisterJson)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// The rows a print of the register writes into the compcar table.
+void BM_CompcarRows(benchmark::State& state) {
+  CompanyCarRegister reg = largeRegister(static_cast<int>(state.range(0)));
+  const CompanyCarRun run = CompCarCalculate(reg, tax::TaxYear2026());
+  for (auto _ : state) benchmark::DoNotOptimize(compcarRows(reg, run));
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CompcarRows)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 void BM_CarAllowanceCalc(benchmark::State& state) {
   TravelAllowanceInput in;

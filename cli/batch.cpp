@@ -33,6 +33,9 @@ class RowRunner {
     if (calc.usesSettings) storedRefusal_ = checkSettings(settings);
   }
 
+  // The year the last row was worked out in.
+  int year() const { return rowSession_.taxYear().year; }
+
   // Works out a row whose fields match the header; its window figures go
   // to cells.
   Outcome run(const CsvRow& row, WindowCells& cells) {
@@ -43,7 +46,9 @@ class RowRunner {
     // Each row starts from the same session; the copy reuses the scratch
     // session's strings.
     if (calc_.usesSession) rowSession_ = session_;
-    // A year that is not offered is refused before anything else.
+    // A year that is not offered is refused before anything else; a row
+    // without one works in the file's year (the year in force).
+    rowSession_.TaxYearChosen = session_.TaxYearChosen;
     if (calc_.usesTaxYear)
       if (auto r = chooseTaxYear(inputs_.text("tax-year"), rowSession_)) return Outcome{r};
     if (auto r = checks_.run(inputs_)) return Outcome{r};
@@ -138,9 +143,9 @@ constexpr std::size_t kChunkRows = 2048;
 class Worker {
  public:
   Worker(const Calculator& calc, const CsvRow& header, const std::vector<std::string>& results,
-         const SessionState& session, const SettingsRecord& settings, char delimiter)
+         const SessionState& session, const SettingsRecord& settings, char delimiter, bool yearColumn)
       : runner_(calc, header, session, settings), columns_(header.size()), results_(results),
-        delimiter_(delimiter) {}
+        delimiter_(delimiter), yearColumn_(yearColumn) {}
 
   void work(Chunk& chunk) {
     CsvWriter writer(chunk.output, delimiter_);
@@ -169,6 +174,12 @@ class Worker {
         else
           writer.field({});
       }
+      if (yearColumn_) {
+        if (figures)
+          writer.whole(runner_.year());
+        else
+          writer.field({});
+      }
       writer.field(error_);
       writer.endRow();
     }
@@ -180,6 +191,7 @@ class Worker {
   std::size_t columns_;
   const std::vector<std::string>& results_;
   char delimiter_;
+  bool yearColumn_;
   std::string error_;
 };
 
@@ -198,6 +210,11 @@ CsvReader::Status readChunk(CsvReader& reader, Chunk& chunk, Progress& progress)
     progress.row();
   }
   return CsvReader::Status::Row;
+}
+
+int writeFailed(std::ostream& err, const BatchOptions& options) {
+  err << "The run was stopped: its results could not be written to " << options.outputName << "\n";
+  return kExitFailure;
 }
 
 }  // namespace
@@ -228,6 +245,10 @@ int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::o
       }
   }
 
+  // A file that gives no year says which year worked each row out, in a
+  // column before the error column.
+  const bool yearColumn = calc.usesTaxYear && std::find(header.begin(), header.end(), "tax-year") == header.end();
+
   // The window's figures of a freshly opened window name the result columns.
   std::vector<std::string> results;
   {
@@ -240,9 +261,11 @@ int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::o
     CsvWriter writer(out, options.delimiter);
     for (const auto& name : header) writer.field(name);
     for (const auto& name : results) writer.field(name);
+    if (yearColumn) writer.field("tax-year");
     writer.field("error");
     writer.endRow();
   }
+  if (!out.flush()) return writeFailed(err, options);
 
   // The rows go in chunks to one worker per processor, each with a scratch
   // state of its own, while the next chunks are read; the chunks' output
@@ -250,7 +273,8 @@ int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::o
   const std::size_t count = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 4);
   std::vector<std::unique_ptr<Worker>> workers;
   for (std::size_t i = 0; i < count; ++i)
-    workers.push_back(std::make_unique<Worker>(calc, header, results, session, settings, options.delimiter));
+    workers.push_back(
+        std::make_unique<Worker>(calc, header, results, session, settings, options.delimiter, yearColumn));
   std::vector<Chunk> current(count), next(count);
   Progress progress(err, options.progress);
   auto status = CsvReader::Status::Row;
@@ -270,6 +294,7 @@ int runBatch(const Calculator& calc, std::istream& in, std::ostream& out, std::o
     readGroup(next);
     for (auto& d : done) d.get();
     for (const auto& chunk : current) out.write(chunk.output.data(), static_cast<std::streamsize>(chunk.output.size()));
+    if (!out.flush()) return writeFailed(err, options);
     std::swap(current, next);
   }
   progress.finish();

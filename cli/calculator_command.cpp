@@ -1,8 +1,12 @@
 #include "cli/calculator_command.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
+#include "common/clock.h"
 #include "common/day_number.h"
+#include "common/quoted_text.h"
 
 namespace quorin::cli {
 
@@ -89,24 +93,65 @@ std::vector<std::string> Inputs::all(std::string_view name) const {
   return s ? s->texts : std::vector<std::string>{};
 }
 
-static std::optional<Refusal> checkFlag(const Flag& flag, const std::string& text, double& value) {
+namespace {
+
+// The words a switch (or a two-way choice such as yes|no or on|off) is
+// given by, in any case: the first four turn it on, the others off.
+constexpr std::string_view kSwitchWords[] = {"1", "yes", "true", "on", "0", "no", "false", "off"};
+
+std::optional<bool> switchWord(std::string_view text) {
+  for (std::size_t i = 0; i < std::size(kSwitchWords); ++i) {
+    const std::string_view word = kSwitchWords[i];
+    if (text.size() == word.size() && std::equal(text.begin(), text.end(), word.begin(), [](char a, char b) {
+          return std::tolower(static_cast<unsigned char>(a)) == b;
+        }))
+      return i < 4;
+  }
+  return std::nullopt;
+}
+
+Refusal notASwitch(const Flag& flag, std::string_view text) {
+  return Refusal{"Incorrect Value",
+                 "--" + flag.name + " takes 1 or 0, yes or no, true or false (any case), not " + quotedText(text),
+                 flag.field};
+}
+
+// A choice of two words, one on and one off (yes|no, on|off): the choice a
+// switch word stands for, or nullptr.
+const std::string* twoWayChoice(const Flag& flag, std::string_view text) {
+  if (flag.choices.size() != 2) return nullptr;
+  const auto first = switchWord(flag.choices[0]), second = switchWord(flag.choices[1]);
+  const auto given = switchWord(text);
+  if (!first || !second || *first == *second || !given) return nullptr;
+  return &flag.choices[*given == *first ? 0 : 1];
+}
+
+std::optional<Refusal> checkFlag(const Flag& flag, std::string& text, double& value) {
   switch (flag.kind) {
     case FlagKind::Value:
       return checkText(flag.field, flag.limit, text, value);
     case FlagKind::Choice:
       for (const auto& c : flag.choices)
         if (c == text) return std::nullopt;
+      if (const std::string* choice = twoWayChoice(flag, text)) {
+        text = *choice;
+        return std::nullopt;
+      }
       {
         std::string list;
         for (const auto& c : flag.choices) list += (list.empty() ? "" : ", ") + c;
         return Refusal{"Incorrect Value", "--" + flag.name + " takes one of: " + list, flag.field};
       }
     case FlagKind::Switch:
+      if (!switchWord(text)) return notASwitch(flag, text);
+      return std::nullopt;
     case FlagKind::Repeat:
       return std::nullopt;
   }
   return std::nullopt;
 }
+
+}  // namespace
 
 InputChecks::InputChecks(const Calculator& calc, const Inputs& inputs) {
   const auto add = [&](const Flag& flag, bool settings) {
@@ -122,7 +167,7 @@ std::optional<Refusal> InputChecks::run(Inputs& inputs) const {
   for (const Step& step : steps_) {
     Inputs::Slot& slot = inputs.slots_[step.slot];
     const Flag& flag = *step.flag;
-    for (const auto& text : slot.texts) {
+    for (auto& text : slot.texts) {
       double value = 0;
       if (auto r = checkFlag(flag, text, value)) return r;
       if (flag.kind == FlagKind::Value && flag.limit.kind != FieldKind::Text) {
@@ -130,6 +175,8 @@ std::optional<Refusal> InputChecks::run(Inputs& inputs) const {
         slot.numbered = true;
       }
     }
+    // A switch given as off (the last word counts) is a switch not given.
+    if (flag.kind == FlagKind::Switch && !slot.texts.empty() && !*switchWord(slot.texts.back())) slot.texts.clear();
   }
   return std::nullopt;
 }
@@ -244,9 +291,23 @@ std::optional<Refusal> readDate(const Inputs& in, const std::string& flag, const
 
 std::optional<Refusal> chooseTaxYear(const std::string& text, SessionState& session) {
   if (!session.taxYears) session.loadTaxYears();
-  const std::optional<int> year = text.empty() ? std::optional<int>(tax::kDefaultTaxYear) : tax::ParseTaxYear(text);
-  if (year && session.chooseTaxYear(*year)) return std::nullopt;
-  return tax::UnknownTaxYear(*session.taxYears);
+  const tax::TaxYearCatalogue& years = *session.taxYears;
+  if (text.empty()) {
+    // Chosen once for a whole call or batch.
+    if (session.TaxYearChosen != 0) return std::nullopt;
+    // The year in force; when the file of the year that holds today was
+    // refused, its reason rather than last year's figures.
+    const int day = today();
+    const int holding = tax::TaxYearOfDay(day);
+    if (!years.find(holding) && years.refusal(holding)) return tax::RefusedTaxYear(years, holding);
+    const tax::TaxYear* inForce = years.inForce(day);
+    if (!inForce) return tax::UnknownTaxYear(years);
+    session.TaxYearChosen = inForce->year;
+    return std::nullopt;
+  }
+  const std::optional<int> year = tax::ParseTaxYear(text);
+  if (year && *year != 0 && session.chooseTaxYear(*year)) return std::nullopt;
+  return year ? tax::RefusedTaxYear(years, *year) : tax::UnknownTaxYear(years);
 }
 
 }  // namespace quorin::cli

@@ -107,7 +107,8 @@ struct Outcome {
   std::optional<FeedRecord> record;  // the single-row record a print writes
   std::optional<FeedRows> rows;      // the multi-row table a print writes
   std::string reportFile;            // report laid out for --pdf
-  std::optional<int> taxYear;        // the year that computed the figures
+  std::vector<FeedField> printExtras;  // figures the printout shows beside its rows (totals)
+  std::optional<int> taxYear;        // the year that computed it (calculators that work in one)
 };
 
 struct Context {
@@ -154,6 +155,9 @@ struct Calculator {
   bool usesSession = true;    // reads or changes the session (batch gives each row a fresh copy)
   bool batch = true;          // offered by "batch"
   bool usesTaxYear = false;   // works in a tax year: accepts --tax-year
+  std::uint32_t settingsShown = 0;  // the Setup fields its printout states
+  bool printsName = false;       // its printout has a name line (--name)
+  bool printsAfrikaans = false;  // its printout has an Afrikaans layout (--language af)
   std::function<Outcome(const Inputs&, Context&)> run;
 };
 
@@ -164,7 +168,9 @@ std::optional<Refusal> readDate(const Inputs& in, const std::string& flag, const
                                 int latest, const std::function<FieldLimit()>& limit, int& day);
 
 // The --tax-year of a call or the tax-year column of a batch row: chooses
-// the year in the session, or refuses a year that is not offered.
+// the year in the session (none given: the year in force today), or
+// refuses a year that is not offered, with its file's reason when the
+// file was refused.
 std::optional<Refusal> chooseTaxYear(const std::string& text, SessionState& session);
 
 // Checks every given value against its flag; fills the numbers.

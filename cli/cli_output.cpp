@@ -1,5 +1,9 @@
 #include "cli/cli_output.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
 #include <ostream>
 
 #include "report/pdf_printer.h"
@@ -31,15 +35,26 @@ int reportRefusal(const Refusal& r, std::ostream& out, std::ostream& err) {
   return kExitRefused;
 }
 
-std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& o, const std::string& dataDir,
+std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& o, const ReportRun& run,
+                                      const std::string& dataDir, const std::string& shippedDir,
                                       const std::string& pdfPath) {
   if (!o.record && !o.rows) return std::string("The window would not print these figures, so no report was made");
   const std::string database = dataDir + "/Rudodeza.db";
-  if (o.record)
-    if (auto e = writeFeedRecord(database, *o.record)) return e;
-  if (o.rows)
-    if (auto e = replaceFeedRows(database, *o.rows)) return e;
-  return printer.printPdf(dataDir + "/" + o.reportFile, database, pdfPath);
+  if (auto e = migrateReportDatabase(database)) return e;
+  return printer.printPdf(shippedDir + "/" + o.reportFile, database, o.record ? &*o.record : nullptr,
+                          o.rows ? &*o.rows : nullptr, run, pdfPath);
+}
+
+int finishStandardOutput(int status) {
+  errno = 0;
+  std::cout.flush();
+  const bool failed = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout);
+  const int error = errno;
+  if (!failed) return status;
+  std::cerr << "The results could not be written to standard output"
+            << (error ? std::string(": ") + std::strerror(error) : std::string()) << ". Nothing was shown in full; "
+            << "check where the output goes (a full disk, a closed pipe) and try again.\n";
+  return kExitFailure;
 }
 
 }  // namespace quorin::cli

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/calculator_command.h"
+#include "report/report_run.h"
 
 namespace quorin {
 class PdfPrinter;
@@ -22,9 +23,17 @@ nlohmann::ordered_json outcomeJson(const std::string& calculator, const Outcome&
 int reportRefusal(const Refusal& refusal, std::ostream& out, std::ostream& err);
 
 // Writes the outcome's feed record and rows into the report database of the
-// folder and has the printer lay out its report file as a PDF. Returns the
-// error text.
-std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& outcome, const std::string& dataDir,
+// folder and has the printer lay out its report file (from the shipped
+// files' folder), from the tables as this print left them and with the run's
+// values, as a PDF. A report database kept from an earlier version first gets
+// this version's tables and fields. Returns the error text.
+std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& outcome, const ReportRun& run,
+                                      const std::string& dataDir, const std::string& shippedDir,
                                       const std::string& pdfPath);
+
+// At the end of a call: standard output written out. When a write to it
+// failed (a full disk, a closed pipe) the call ends with exit status 1 and
+// says so, whatever it reported before.
+int finishStandardOutput(int status);
 
 }  // namespace quorin::cli

@@ -69,6 +69,8 @@ Calculator packageCalculator(PackageKind kind, const char* name, const char* des
   c.name = name;
   c.description = description;
   c.usesSettings = true;
+  c.settingsShown = kAllSettings;
+  c.printsName = true;
   c.usesSession = false;
   c.usesTaxYear = true;
   c.flags = {
@@ -113,6 +115,7 @@ Calculator packageCalculator(PackageKind kind, const char* name, const char* des
     if (r.printEnabled()) {
       out.record = SalPackageRecord(kind, p, r, ctx.name);
       out.reportFile = PackageReport(kind).file;
+      out.printExtras = PackagePrintExtras(kind);
     }
     return out;
   };

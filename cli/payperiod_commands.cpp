@@ -84,6 +84,9 @@ Calculator periodCalculator(PeriodKind kind, const char* name, const char* descr
   c.name = name;
   c.description = description;
   c.usesSettings = true;
+  c.settingsShown = kPayPeriodSettings;
+  c.printsName = true;
+  c.printsAfrikaans = true;
   c.usesSession = false;
   c.usesTaxYear = true;
   c.flags = payFlags(f, limits, false);
@@ -156,6 +159,9 @@ Calculator annualCalculator() {
   c.name = "annual";
   c.description = "Employees' tax for a tax year or part of it, with the medical credit month by month";
   c.usesSettings = true;
+  c.settingsShown = kPayPeriodSettings;
+  c.printsName = true;
+  c.printsAfrikaans = true;
   c.usesSession = false;
   c.usesTaxYear = true;
   c.flags = payFlags(f, limits, true);

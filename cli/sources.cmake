@@ -11,6 +11,6 @@ list(APPEND QUORIN_CLI_SOURCES
   cli/eti_command.cpp
   cli/package_commands.cpp
   cli/finance_commands.cpp
-  cli/register_file.cpp
   cli/vehicle_commands.cpp
+  cli/tax_years_command.cpp
 )

@@ -1,9 +1,6 @@
 // quorin-cli car-allowance and company-car.
-#include <fstream>
-#include <sstream>
-
 #include "cli/calculator_command.h"
-#include "cli/register_file.h"
+#include "vehicle/register_file.h"
 #include "vehicle/company_car.h"
 #include "vehicle/vehicle_fields.h"
 #include "vehicle/vehicle_records.h"
@@ -43,6 +40,7 @@ Calculator carAllowance() {
       switchFlag("no-maintenance", "Check2", "clear \"Include Maintenance Costs\""),
   };
   c.usesTaxYear = true;
+  c.printsName = true;
   c.run = [](const Inputs& in, Context& ctx) {
     const tax::TaxYear& year = ctx.year();
     TravelAllowanceInput& t = ctx.session.vehicles.carAllowance;
@@ -141,17 +139,13 @@ Calculator companyCar() {
     const tax::TaxYear& year = ctx.year();
     CompanyCarRegister& reg = ctx.session.vehicles.companyCars;
     if (in.has("register")) {
-      const std::string path = in.text("register");
-      std::ifstream file(path, std::ios::binary);
-      if (!file) {
-        out.failure = "The register file " + path + " could not be read";
+      auto read = readRegisterFile(in.text("register"), year);
+      if (auto* f = std::get_if<RegisterFileFault>(&read)) {
+        out.failure = std::move(f->message);
         return out;
       }
-      std::ostringstream text;
-      text << file.rdbuf();
-      auto read = readRegisterJson(text.str(), year);
       if (auto* r = std::get_if<Refusal>(&read)) {
-        out.refusal = *r;
+        out.refusal = std::move(*r);
         return out;
       }
       reg = std::move(std::get<CompanyCarRegister>(read));
@@ -172,6 +166,7 @@ Calculator companyCar() {
     for (int i = 1; i <= reg.count(); ++i) vehicles.push_back(vehicleJson(reg.vehicle(i), run.of(i)));
     out.detail["vehicles"] = std::move(vehicles);
     if (!reg.empty()) out.rows = compcarRows(reg, run);  // Print needs a vehicle
+    out.printExtras = compcarTotals(run);
     out.reportFile = kCompCarReport;
     return out;
   };

@@ -71,11 +71,21 @@ std::string defaultLimitMessage(const FieldLimit& limit) {
          formatGrouped(limit.maximum, limit.decimals);
 }
 
+std::string captioned(const FieldLimit& limit, const std::string& message) {
+  if (limit.caption.empty() || message.starts_with(limit.caption + ": ")) return message;
+  return limit.caption + ": " + message;
+}
+
+static std::string ownMessage(const FieldLimit& limit) {
+  return limit.message.empty() ? defaultLimitMessage(limit) : limit.message;
+}
+
 std::optional<Refusal> checkLimit(const std::string& field, const FieldLimit& limit, double value) {
   bool bad = !std::isfinite(value) || value < limit.minimum || value > limit.maximum;
   if (limit.kind == FieldKind::Whole && value != std::floor(value)) bad = true;
   if (!bad) return std::nullopt;
-  return Refusal{titleFor(limit), limit.message.empty() ? defaultLimitMessage(limit) : limit.message, field};
+  const bool belowMinimum = std::isfinite(value) && value < limit.minimum && !limit.minimumMessage.empty();
+  return Refusal{titleFor(limit), captioned(limit, belowMinimum ? limit.minimumMessage : ownMessage(limit)), field};
 }
 
 std::optional<Refusal> checkText(const std::string& field, const FieldLimit& limit, std::string_view text,
@@ -84,8 +94,7 @@ std::optional<Refusal> checkText(const std::string& field, const FieldLimit& lim
     std::size_t characters = 0;  // UTF-8: count lead bytes only
     for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
     if (limit.maxLength > 0 && characters > static_cast<std::size_t>(limit.maxLength))
-      return Refusal{titleFor(limit), limit.message.empty() ? defaultLimitMessage(limit) : limit.message,
-                     field};
+      return Refusal{titleFor(limit), captioned(limit, ownMessage(limit)), field};
     value = 0;
     return std::nullopt;
   }
@@ -97,15 +106,15 @@ std::optional<Refusal> checkText(const std::string& field, const FieldLimit& lim
   }
   auto number = parseNumber(text);
   if (!number) {
-    const std::string own = limit.message.empty() ? defaultLimitMessage(limit) : limit.message;
+    const std::string own = ownMessage(limit);
     // A comma is neither dropped nor guessed at: as a decimal mark it would
     // change the amount a hundredfold, as a thousands mark it is ambiguous.
     if (text.find(',') != std::string_view::npos)
       return Refusal{titleFor(limit),
-                     "\"" + std::string(text) + "\" contains a comma: type the decimal mark as a dot " +
-                         "and group digits with blanks (30 000.50). " + own,
+                     captioned(limit, "\"" + std::string(text) + "\" contains a comma: type the decimal mark as a dot " +
+                                          "and group digits with blanks (30 000.50). " + own),
                      field};
-    return Refusal{titleFor(limit), "\"" + std::string(text) + "\" is not a number: " + own, field};
+    return Refusal{titleFor(limit), captioned(limit, "\"" + std::string(text) + "\" is not a number: " + own), field};
   }
   value = *number;
   return checkLimit(field, limit, value);

@@ -27,6 +27,11 @@ struct FieldLimit {
   int maxLength = 0;     // text fields; 0 = no limit
   std::string title;     // empty: "Incorrect Value" / "Incorrect Date"
   std::string message;   // empty: a message built from the limits
+  // A value below the minimum, when message speaks of the maximum only.
+  std::string minimumMessage;
+  // The field's caption as the window shows it; a refusal's message begins
+  // with it ("Salary/remuneration: ...") so that it says which field.
+  std::string caption;
 };
 
 // Numbers as typed: optional sign, digits with optional space grouping and a
@@ -44,5 +49,8 @@ std::optional<Refusal> checkText(const std::string& field, const FieldLimit& lim
                                  std::string_view text, double& value);
 
 std::string defaultLimitMessage(const FieldLimit& limit);
+
+// The message with the field's caption in front, when the limit has one.
+std::string captioned(const FieldLimit& limit, const std::string& message);
 
 }  // namespace quorin

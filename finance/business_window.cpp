@@ -67,6 +67,8 @@ void BusinessWindow::cmdPrint_Click() {
     if (!write(*p)) return;
   }
   pending_ = p->report;
+  pendingRecord_ = std::move(p->record);
+  pendingRows_ = std::move(p->rows);
   showFrame(frame_);
 }
 
@@ -80,16 +82,21 @@ void BusinessWindow::runReport(int choice) {
   Busy busy;
   if (writeOnReportButton) {
     std::optional<Printout> p = printout();
-    if (!p || !write(*p)) {
+    if (!p) {
       hideFrame(frame_);
       return;
     }
     pending_ = p->report;
+    pendingRecord_ = std::move(p->record);
+    pendingRows_ = std::move(p->rows);
   }
   // An empty title leaves the report control's title as it stands.
   const QString title =
       pending_.title.empty() ? context().report.WindowTitle : QString::fromStdString(pending_.title);
-  launch(pending_.file.c_str(), title, choice);
+  Print print;
+  print.record = pendingRecord_;
+  print.rows = pendingRows_;
+  this->print(pending_.file.c_str(), title, choice, std::move(print));
   hideFrame(frame_);
 }
 

@@ -74,7 +74,11 @@ class BusinessWindow : public CalculatorWindow {
   FinanceWindow which_;
   PrintFrame* frame_ = nullptr;
   QPushButton* ok_ = nullptr;
+  // What "&Print" wrote: the report runs from it (written again with the
+  // reading, so that it shows this window's figures whatever printed since).
   ReportChoice pending_;
+  std::optional<FeedRecord> pendingRecord_;
+  std::optional<FeedRows> pendingRows_;
 };
 
 }  // namespace quorin

@@ -25,7 +25,9 @@ DailyBalanceWindow::DailyBalanceWindow(WindowContext& context, QWidget* parent)
     dates[i] = new EntryField(QString::fromLatin1(dateNames[i]),
                               financeFieldLimit(FinanceWindow::DailyBalance, dateNames[i]), this);
     dates[i]->setPlaceholderText(QStringLiteral("__/__/____"));
-    grid->addWidget(new QLabel(dateCaptions[i], this), i + 1, 0);
+    auto* label = new QLabel(dateCaptions[i], this);
+    dates[i]->setCaption(label);
+    grid->addWidget(label, i + 1, 0);
     grid->addWidget(dates[i], i + 1, 1);
     EntryField* f = dates[i];
     connect(f, &QLineEdit::textChanged, this, [this, f] { dateTyped(f); });

@@ -31,12 +31,26 @@ FieldLimit withMessage(FieldLimit l, std::string title, std::string message) {
   return l;
 }
 
+// The caption the window shows beside the field.
+FieldLimit named(FieldLimit l, std::string caption) {
+  l.caption = std::move(caption);
+  return l;
+}
+
+// The message names the maximum; a value below the minimum is told so.
+FieldLimit withMinimum(FieldLimit l, std::string message) {
+  l.minimumMessage = std::move(message);
+  return l;
+}
+
 FieldLimit loanRate() {
-  return withMessage(amount(50, 3), "Incorrect Interest Rate!", "The maximum interest rate allowed is 50%");
+  return withMinimum(withMessage(amount(50, 3), "Incorrect Interest Rate!", "The maximum interest rate allowed is 50%"),
+                     "The minimum interest rate allowed is 0%");
 }
 
 FieldLimit loanPeriod() {
-  return withMessage(whole(600), "Incorrect Period!", "The maximum period  allowed is 600 months");
+  return withMinimum(withMessage(whole(600), "Incorrect Period!", "The maximum period  allowed is 600 months"),
+                     "The minimum period allowed is 0 months");
 }
 
 FieldLimit dateField() {
@@ -68,22 +82,31 @@ const char* financeWindowName(FinanceWindow window) {
 
 const std::vector<NamedFieldLimit>& financeFieldLimits(FinanceWindow window) {
   static const std::vector<NamedFieldLimit> loans = {
-      {"numPrinAmount", amount()}, {"numPeriod", loanPeriod()}, {"numIntRate", loanRate()},
-      {"numMonRePay", amount()}};
+      {"numPrinAmount", named(amount(), "Principal amount")},
+      {"numPeriod", named(loanPeriod(), "Period")},
+      {"numIntRate", named(loanRate(), "Interest rate")},
+      {"numMonRePay", named(amount(), "Monthly repayment")}};
   static const std::vector<NamedFieldLimit> buster = {
-      {"numPrinAmount", amount()}, {"numPeriod", loanPeriod()}, {"numIntRate", loanRate()},
-      {"numXtraPay", amount()}};
-  static const std::vector<NamedFieldLimit> comparison = {{"numBAmt", amount()}, {"numIntRate", loanRate()}};
+      {"numPrinAmount", named(amount(), "Principal amount")},
+      {"numPeriod", named(loanPeriod(), "Period")},
+      {"numIntRate", named(loanRate(), "Interest rate")},
+      {"numXtraPay", named(amount(), "Extra voluntary payments")}};
+  static const std::vector<NamedFieldLimit> comparison = {{"numBAmt", named(amount(), "Bond amount")},
+                                                          {"numIntRate", named(loanRate(), "Interest rate")}};
   static const std::vector<NamedFieldLimit> inflation = {
-      {"numPresCost", whole()},
-      {"numPeriod", withMessage(whole(40), "Incorrect Period!", "The maximum period allowed 40 years")},
-      {"numInflaRate", inflationRate()}};
+      {"numPresCost", named(whole(), "Present cost R")},
+      {"numPeriod", named(withMinimum(withMessage(whole(40), "Incorrect Period!", "The maximum period allowed 40 years"),
+                                      "The minimum period allowed is 0 years"),
+                          "Period")},
+      {"numInflaRate", named(inflationRate(), "Inflation rate")}};
   static const std::vector<NamedFieldLimit> daily = {
-      {"numCapAmount", amount()},
-      {"dtStartDate", dateField()},
-      {"dtEndDate", dateField()},
-      {"numIntRate", withMessage(amount(40, 3), "Incorrect Interest Rate!",
-                                 "The maximum Interest Rate allowed is 40%")}};
+      {"numCapAmount", named(amount(), "Capital amount")},
+      {"dtStartDate", named(dateField(), "Start date")},
+      {"dtEndDate", named(dateField(), "End date")},
+      {"numIntRate", named(withMinimum(withMessage(amount(40, 3), "Incorrect Interest Rate!",
+                                                   "The maximum Interest Rate allowed is 40%"),
+                                       "The minimum Interest Rate allowed is 0%"),
+                           "Interest rate")}};
   switch (window) {
     case FinanceWindow::Loans: return loans;
     case FinanceWindow::LoanBuster: return buster;

@@ -29,8 +29,14 @@ bool writable(const fs::path& folder) { return ::access(folder.c_str(), W_OK | X
 // The tax years, one file each, in a folder of their own.
 constexpr const char* kTaxYearsFolder = "tax-years";
 
-bool isDataFile(const fs::path& file) {
-  static constexpr std::array<std::string_view, 5> kinds{".db", ".rpt", ".jpg", ".pdf", ".json"};
+// The user's own files: the databases. Every other shipped file (report
+// files, year files, picture, manual) is read where it is shipped.
+bool isUsersOwn(const fs::path& file) { return file.extension() == ".db"; }
+
+// What an earlier version copied into the user's folder and this one reads
+// where it is shipped: a copy left there would only mislead.
+bool isShippedOnly(const fs::path& file) {
+  static constexpr std::array<std::string_view, 3> kinds{".rpt", ".jpg", ".pdf"};
   const std::string ext = file.extension().string();
   for (auto kind : kinds)
     if (ext == kind) return true;
@@ -58,26 +64,24 @@ std::optional<std::string> copyIn(const fs::path& from, const fs::path& to) {
   return std::nullopt;
 }
 
-std::optional<std::string> seedFolder(const fs::path& shipped, const fs::path& user) {
+std::optional<std::string> seed(const fs::path& shipped, const fs::path& user) {
   std::error_code ec;
-  fs::create_directories(user, ec);
+  fs::create_directories(user / kTaxYearsFolder, ec);
   if (ec || !fs::is_directory(user))
     return "The data folder " + user.string() +
            " could not be made. Check that your home folder may be written and start again.";
   for (fs::directory_iterator it(shipped, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::path& file = it->path();
-    if (!it->is_regular_file(ec) || !isDataFile(file)) continue;
+    if (!it->is_regular_file(ec)) continue;
     const fs::path target = user / file.filename();
-    if (fs::exists(target, ec)) continue;  // the user's own copy wins
+    if (isShippedOnly(file)) {
+      std::error_code ignored;
+      fs::remove(target, ignored);
+      continue;
+    }
+    if (!isUsersOwn(file) || fs::exists(target, ec)) continue;  // the user's own copy wins
     if (auto e = copyIn(file, target)) return e;
   }
-  return std::nullopt;
-}
-
-std::optional<std::string> seed(const fs::path& shipped, const fs::path& user) {
-  if (auto e = seedFolder(shipped, user)) return e;
-  std::error_code ec;
-  if (fs::is_directory(shipped / kTaxYearsFolder, ec)) return seedFolder(shipped / kTaxYearsFolder, user / kTaxYearsFolder);
   return std::nullopt;
 }
 
@@ -97,14 +101,14 @@ std::string userDataFolder(const UserDirs& dirs) {
 DataFolder chooseDataFolder(const std::string& programFolder, const UserDirs& dirs) {
   const fs::path program(programFolder);
   const bool besideProgram = holdsDataFiles(program);
-  if (besideProgram && writable(program)) return {programFolder, std::nullopt};
+  if (besideProgram && writable(program)) return {programFolder, std::nullopt, programFolder};
 
+  const std::string shipped = besideProgram ? programFolder : sharedDataFolder(programFolder);
   const std::string user = userDataFolder(dirs);
   if (user.empty())
-    return {programFolder, "Neither XDG_DATA_HOME nor HOME is set, so Quorin 2026 has no folder for your data files."};
-  const fs::path shipped = besideProgram ? program : fs::path(sharedDataFolder(programFolder));
-  if (auto e = seed(shipped, user)) return {user, e};
-  return {user, std::nullopt};
+    return {programFolder, "Neither XDG_DATA_HOME nor HOME is set, so Quorin 2026 has no folder for your data files.",
+            shipped};
+  return {user, seed(shipped, user), shipped};
 }
 
 }  // namespace quorin

@@ -5,10 +5,14 @@
 //     (a run from the build folder, or from a folder a user unpacked);
 //   - otherwise a folder per user, $XDG_DATA_HOME/quorin (by default
 //     ~/.local/share/quorin): an installed program's folder is read-only.
-//     Every shipped file missing there is copied in from the shipped ones
-//     (the program's folder if it holds them, else <prefix>/share/quorin);
-//     a file already there is never overwritten, so the user's settings and
-//     last printouts survive every start and every update.
+//     It holds what is the user's own: the databases (a shipped one missing
+//     there is copied in, one already there is never overwritten, so the
+//     user's settings and last printouts survive every start and update)
+//     and the user's own year files in tax-years. The files the program
+//     ships and nobody edits (report files, year files, the manual, the
+//     picture) are read where they are shipped (the program's folder if it
+//     holds them, else <prefix>/share/quorin), so an update reaches every
+//     user; copies an earlier version left in the user's folder are removed.
 // quorin-cli --data-dir names the folder itself and skips this.
 #pragma once
 
@@ -27,6 +31,7 @@ UserDirs userDirsFromEnvironment();
 struct DataFolder {
   std::string path;
   std::optional<std::string> error;  // the per-user folder could not be made or filled
+  std::string shipped;               // the shipped files; path itself beside the program
 };
 
 DataFolder chooseDataFolder(const std::string& programFolder, const UserDirs& dirs);

@@ -3,8 +3,8 @@
 // unpacked into a staging root) works without environment variables:
 //   <prefix>/bin/quorin, quorin-cli       the programs
 //   <prefix>/share/quorin/                the shipped data files
-//   <prefix>/lib/quorin/                  the PDF printer of quorin-cli
-// The build folder has the same shape (build/bin, build/lib/quorin), with
+//   <prefix>/lib/<multiarch>/quorin/      the PDF printer of quorin-cli
+// The build folder has the same shape (build/bin, build/lib/...), with
 // the data files beside the programs.
 #pragma once
 

@@ -25,6 +25,10 @@ std::int32_t whole(std::int16_t v) { return v; }
 }  // namespace
 
 const PackageReportFile& PackageReport(PackageKind kind) { return kReports[static_cast<int>(kind)]; }
+
+std::vector<FeedField> PackagePrintExtras(PackageKind kind) {
+  return {{"RADeductShown", std::string(kind != PackageKind::QuorinMonthly ? "yes" : "")}};
+}
 const char* PackageTitle(PackageKind kind) { return kTitles[static_cast<int>(kind)]; }
 
 FeedRecord SalPackageRecord(PackageKind kind, const PackageInput& in, const PackageResult& r,

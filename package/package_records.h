@@ -24,6 +24,11 @@ struct PackageReportFile {
 };
 const PackageReportFile& PackageReport(PackageKind kind);
 
+// What the printout shows beside the record: RADeductShown (a text, set
+// when the record writes RADeduct, so that a print that does not write it
+// never shows another print's figure).
+std::vector<FeedField> PackagePrintExtras(PackageKind kind);
+
 // The printout's title (MonAnn).
 const char* PackageTitle(PackageKind kind);
 

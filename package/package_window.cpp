@@ -104,11 +104,13 @@ void PackageWindow::addEmployeeColumn(QGridLayout* grid) {
 
   grid->addWidget(namedLabel(tr("Other Expenses :"), "lblOtherExpenses", this), row++, 0);
   for (int i = 0; i < kOtherExpenseRows; ++i) {
+    // The text takes the caption's column; the row is named by its number.
     auto* text = new EntryField(q(OtherDetText(i)), limits.at(OtherDetText(i)), this);
+    text->setCaption(tr("Other expense %1").arg(i + 1));
     grid->addWidget(text, row, 0);
     adoptField(text);
-    addField(grid, row++, 0, QString(), q(OtherDetAmount(i)), limits.at(OtherDetAmount(i)));
-    // The text takes the caption's column.
+    addField(grid, row++, 0, QString(), q(OtherDetAmount(i)), limits.at(OtherDetAmount(i)))
+        ->setCaption(tr("Other expense %1 amount").arg(i + 1));
   }
 
   addResult(grid, row++, 0, tr("Tax due"), QStringLiteral("numMAns"));
@@ -130,7 +132,8 @@ void PackageWindow::addCostColumn(QGridLayout* grid) {
   addField(grid, row++, 0, tr("R/Fund (Pension, Prov, R/A)"), q(kPkgCCRFund), limits.at(kPkgCCRFund));
   for (int i = 0; i < kOtherExpenseRows; ++i)
     addField(grid, row++, 0, i == 0 ? tr("Other Expenses :") : QString(), q(OtherDetCompanyCost(i)),
-             limits.at(OtherDetCompanyCost(i)));
+             limits.at(OtherDetCompanyCost(i)))
+        ->setCaption(tr("Other expense %1 cost to company").arg(i + 1));
   addResult(grid, row++, 0, tr("UIF contribution"), QStringLiteral("numCCUIFCont"));
   addResult(grid, row++, 0, isNetToGross(kind_) ? tr("Skills levy") : tr("Skills Development Levy"),
             QStringLiteral("numCCSkillLev"));
@@ -143,6 +146,7 @@ void PackageWindow::addCostColumn(QGridLayout* grid) {
   note->setContentsMargins(0, 0, 0, 0);
   note->addWidget(namedLabel(tr("(plus a \"once-off\" cost of R"), "lblOnceOff1", onceOff_));
   auto* amount = EntryField::display(QStringLiteral("numOnceOff"), 2, onceOff_);
+  amount->setCaption(tr("Once-off cost of the company car"));
   note->addWidget(amount);
   auto* second =
       namedLabel(tr("for the company car and this does not include fuel, maintenance etc)."), "lblOnceOff2", onceOff_);
@@ -359,8 +363,13 @@ void PackageWindow::StartPrintout(int choice) {
   {
     Busy busy;
     const PackageReportFile& report = PackageReport(kind_);
-    if (writeRecord(SalPackageRecord(kind_, calculated_, kept_, print_->employeeName().toStdString())))
-      launch(report.file, QString::fromLatin1(report.title), choice);
+    Print p;
+    p.record = SalPackageRecord(kind_, calculated_, kept_, print_->employeeName().toStdString());
+    p.taxYear = true;
+    p.settings = setup_->record();
+    p.settingsFields = kAllSettings;
+    p.extras = PackagePrintExtras(kind_);
+    print(report.file, QString::fromLatin1(report.title), choice, std::move(p));
   }
   hidePanel(print_);
 }

@@ -53,10 +53,12 @@ AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& se
   r.AllowableDeduction = tax::RetirementFundDeduction(in.employerRFund + in.employeeRFund, r.RemunerationBase, 1, year);
   r.AllowableDeductionShown = roundHalfEven(r.AllowableDeduction);
 
-  const bool partYear = r.Days < tax::kDaysPerYear;
+  // A part year is its share of the year's days (365, or 366 in a leap year).
+  const int yearDays = year.days();
+  const bool partYear = r.Days < yearDays;
   double y = in.travelAllowance * inclusion + in.salary + in.commission - r.AllowableDeduction + in.employerMedAid +
              in.employerRFund;
-  if (partYear) y = y * tax::kDaysPerYear / r.Days;
+  if (partYear) y = y * yearDays / r.Days;
   r.TaxableIncome = y;
 
   r.T1 = tax::ApplyTaxScale(y + in.bonus, year).ScaleTax - r.Rebate;
@@ -70,7 +72,7 @@ AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& se
 
   // The bonus tax is never pro-rated.
   r.BonusTax = r.T1 - r.T2;
-  r.Tax = partYear ? r.T2 * r.Days / tax::kDaysPerYear + r.BonusTax : r.T2 + r.BonusTax;
+  r.Tax = partYear ? r.T2 * r.Days / yearDays + r.BonusTax : r.T2 + r.BonusTax;
   r.Tax = clampAtZero(r.Tax);
   r.SITE = 0;  // the SITE threshold is 0 at every age
   r.PAYE = r.Tax;

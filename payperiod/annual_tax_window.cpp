@@ -40,10 +40,13 @@ AnnualTaxWindow::AnnualTaxWindow(WindowContext& context)
   const FieldLimit& monthLimit = limits.at(f.monthBeneficiaries);
   for (int i = 0; i < 12; ++i) {
     const QString name = QStringLiteral("%1_%2").arg(QLatin1String(f.monthBeneficiaries)).arg(CalendarMonthOfTaxMonth(i));
-    monthGrid->addWidget(new QLabel(tr(kMonthLabels[i]), frame), 0, i, Qt::AlignHCenter);
+    auto* label = new QLabel(tr(kMonthLabels[i]), frame);
+    monthGrid->addWidget(label, 0, i, Qt::AlignHCenter);
+    // As wide as its figures and taking whatever is typed: a count that is
+    // not allowed is refused with its message, never cut short.
     months_[i] = new EntryField(name, monthLimit, frame);
-    months_[i]->setMaxLength(2);
-    months_[i]->setMaximumWidth(40);
+    months_[i]->setCaption(label);
+    months_[i]->setCaption(frame->title().trimmed() + QLatin1Char(' ') + label->text());
     monthGrid->addWidget(months_[i], 1, i);
     adoptField(months_[i]);
     EntryField* month = months_[i];

@@ -111,8 +111,13 @@ void PayWindow::StartPrintout(int choice) {
   // The printout carries the figures of the inputs on the window now.
   if (!calculate()) return;
   Busy busy;
-  if (!writeRecord(printRecord(print_->employeeName().toStdString(), language))) return;
-  launch(report().file, QString::fromLatin1(report().title), choice);
+  Print p;
+  p.record = printRecord(print_->employeeName().toStdString(), language);
+  p.taxYear = true;
+  p.settings = setup();
+  p.settingsFields = kPayPeriodSettings;
+  p.language = language;
+  print(report().file, QString::fromLatin1(report().title), choice, std::move(p));
 }
 
 EntryField* PayWindow::addLimited(QGridLayout* grid, int row, int column, const QString& caption, const char* name,

@@ -48,14 +48,11 @@ class PayWindow : public CalculatorWindow {
   template <class Names>
   int addPayItems(QGridLayout* grid, const Names& f, const PayPeriodLimits& limits, const QString& travelCaption) {
     int row = 0;
-    addLimited(grid, row++, 0, tr("Age"), f.age, limits);
-    addLimited(grid, row++, 0, tr("Salary/remuneration"), f.salary, limits);
-    addLimited(grid, row++, 0, tr("Employer's med aid contrib."), f.employerMedAid, limits);
-    addLimited(grid, row++, 0, tr("Employee's med aid contrib."), f.employeeMedAid, limits);
-    addLimited(grid, row++, 0, tr("Employer's R/Fund contributions "), f.employerRFund, limits);
-    addLimited(grid, row++, 0, tr("Employee's R/Fund contributions"), f.employeeRFund, limits);
-    addLimited(grid, row++, 0, tr("Commissions"), f.commission, limits);
-    addLimited(grid, row++, 0, tr("Bonus"), f.bonus, limits);
+    // Captioned as their limits are, so that the command line's messages
+    // name them as the window does.
+    for (const char* name : {f.age, f.salary, f.employerMedAid, f.employeeMedAid, f.employerRFund, f.employeeRFund,
+                             f.commission, f.bonus})
+      addLimited(grid, row++, 0, tr(limits.at(name).caption.c_str()), name, limits);
     addLimited(grid, row, 0, travelCaption, f.travelAllowance, limits);
     return row;
   }

@@ -31,6 +31,20 @@ constexpr double kPeriodCents = 9999999.99;
 
 const std::string kDateMessageStart = "The date entered is not correct please enter a date between ";
 
+// The captions of the pay items every pay-period window shows (the travel
+// allowance's differs between them and is the window's own).
+template <class Names>
+void captionPayItems(PayPeriodLimits& limits, const Names& f) {
+  limits[f.age].caption = "Age";
+  limits[f.salary].caption = "Salary/remuneration";
+  limits[f.employerMedAid].caption = "Employer's med aid contrib.";
+  limits[f.employeeMedAid].caption = "Employee's med aid contrib.";
+  limits[f.employerRFund].caption = "Employer's R/Fund contributions";
+  limits[f.employeeRFund].caption = "Employee's R/Fund contributions";
+  limits[f.commission].caption = "Commissions";
+  limits[f.bonus].caption = "Bonus";
+}
+
 void addSetupAndName(PayPeriodLimits& limits) {
   limits.merge(PayPeriodSetupLimits());
   limits[kEmployeeNameField] = FieldLimit{FieldKind::Text, 0, 0, 0, 50};
@@ -91,6 +105,7 @@ PayPeriodLimits PeriodFieldLimits(PeriodKind kind, int startDate, const tax::Tax
     limits[f.normalDays] = whole(days);
     limits[f.daysWorked] = whole(days);
   }
+  captionPayItems(limits, f);
   addSetupAndName(limits);
   return limits;
 }
@@ -112,6 +127,7 @@ PayPeriodLimits AnnualFieldLimits(int startDate, int endDate, const tax::TaxYear
       {f.startDate, StartDateLimit(endDate, year)},
       {f.endDate, EndDateLimit(startDate, startDate, year)},
   };
+  captionPayItems(limits, f);
   addSetupAndName(limits);
   return limits;
 }

@@ -98,8 +98,12 @@ int PeriodsPerYear(PeriodKind kind) {
 }
 
 int DaysInMonth(int dayNumber) {
-  switch (calendarDate(dayNumber).month) {
-    case 2: return 28;
+  const CalendarDate date = calendarDate(dayNumber);
+  switch (date.month) {
+    case 2: {
+      const int y = date.year;
+      return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0) ? 29 : 28;
+    }
     case 4: case 6: case 9: case 11: return 30;
     default: return 31;
   }

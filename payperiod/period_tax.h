@@ -71,7 +71,7 @@ struct PeriodTaxResult {
 // Periods in the tax year: 12, 52, 26 or 260.
 int PeriodsPerYear(PeriodKind kind);
 
-// 31, 30 or 28 by the month of the day number; February always 28.
+// 31, 30, 29 or 28: the days of the calendar month of the day number.
 int DaysInMonth(int dayNumber);
 
 // The medical scheme fees credit of one period for n beneficiaries (given a

@@ -39,7 +39,7 @@ PeriodTaxWindow::PeriodTaxWindow(WindowContext& context, PeriodKind kind)
   auto* grid = new QGridLayout;
   body()->addLayout(grid);
   int row = addPayItems(grid, f, limits, monthly ? tr("Travel Allowance R") : tr("Travel allowance received"));
-  if (monthly) addResult(grid, row, 2, QString(), QStringLiteral("numMTAAns"), 0);
+  if (monthly) addResult(grid, row, 2, QString(), QStringLiteral("numMTAAns"), 0)->setCaption(tr("Taxable travel allowance"));
   ++row;
   addLimited(grid, row++, 0, tr("Medical aid fund beneficiaries"), f.beneficiaries, limits);
 

@@ -9,6 +9,9 @@
 #include <optional>
 #include <string>
 
+#include "report/feed_record.h"
+#include "report/report_run.h"
+
 class QCoreApplication;
 
 namespace quorin {
@@ -21,13 +24,15 @@ class PdfPrinter {
   // offscreen platform when no other is asked for.
   virtual std::unique_ptr<QCoreApplication> startApplication(int& argc, char** argv) = 0;
 
-  // Lays out the report file from its tables in the report database and
-  // saves it as a PDF file. Returns the error text.
+  // Writes the print's record and rows (either may be null) into the
+  // report database, lays out the report file from the tables as this
+  // print left them and saves it as a PDF file. Returns the error text.
   virtual std::optional<std::string> printPdf(const std::string& reportFile, const std::string& databasePath,
+                                              const FeedRecord* record, const FeedRows* rows, const ReportRun& run,
                                               const std::string& pdfPath) = 0;
 };
 
 }  // namespace quorin
 
-#define QuorinPdfPrinter_iid "za.co.quorinpayroll.Quorin2026.PdfPrinter/1"
+#define QuorinPdfPrinter_iid "za.co.quorinpayroll.Quorin2026.PdfPrinter/2"
 Q_DECLARE_INTERFACE(quorin::PdfPrinter, QuorinPdfPrinter_iid)

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QGuiApplication>
-#include <QTextDocument>
 #include <cstdlib>
 #include <filesystem>
 
@@ -26,11 +25,12 @@ std::unique_ptr<QCoreApplication> PdfPrinterPlugin::startApplication(int& argc, 
 }
 
 std::optional<std::string> PdfPrinterPlugin::printPdf(const std::string& reportFile, const std::string& databasePath,
-                                                      const std::string& pdfPath) {
-  ReportLayout layout = fillReport(reportFile, databasePath);
+                                                      const FeedRecord* record, const FeedRows* rows,
+                                                      const ReportRun& run, const std::string& pdfPath) {
+  ReportLayout layout = printReport(reportFile, databasePath, record, rows, run);
   if (layout.error) return layout.error;
-  auto document = reportDocument(layout.html);
-  return writeReportPdf(*document, pdfPath);
+  ReportPages pages(layout.html, run);
+  return writeReportPdf(pages, pdfPath);
 }
 
 }  // namespace quorin

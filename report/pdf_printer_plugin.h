@@ -15,6 +15,7 @@ class PdfPrinterPlugin : public QObject, public PdfPrinter {
  public:
   std::unique_ptr<QCoreApplication> startApplication(int& argc, char** argv) override;
   std::optional<std::string> printPdf(const std::string& reportFile, const std::string& databasePath,
+                                      const FeedRecord* record, const FeedRows* rows, const ReportRun& run,
                                       const std::string& pdfPath) override;
 };
 

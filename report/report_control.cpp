@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextDocument>
 
 #include "report/report_document.h"
 #include "report/report_preview_window.h"
@@ -13,13 +12,14 @@ namespace quorin {
 
 ReportControl::ReportControl(const SessionState& state, MessageSink& messages, QObject* parent)
     : QObject(parent), state_(state), messages_(messages) {
-  printDocument = [this](QTextDocument& document) -> std::optional<std::string> {
+  printDocument = [this](const ReportPages& pages) -> std::optional<std::string> {
     if (!printerInstalled()) return std::string(kNoPrinterMessage);
     QPrinter& p = printer();
     if (p.outputFormat() != QPrinter::NativeFormat || p.printerName().isEmpty())
       p.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
     if (!p.isValid()) return std::string("The printer could not be used");
-    document.print(&p);
+    p.setDocName(pages.title());
+    if (!pages.paint(p)) return std::string("The printer could not be used");
     return std::nullopt;
   };
 }
@@ -37,21 +37,27 @@ ReportPreviewWindow* ReportControl::lastPreview() const { return static_cast<Rep
 
 bool ReportControl::setAction(int action) {
   if (action != 1) return false;
-  ReportLayout layout = fillReport(ReportFileName.toStdString(), state_.ReportDatabasePath);
+  PrintData print = std::move(Data);
+  Data = PrintData{};
+  ReportLayout layout = printReport(ReportFileName.toStdString(), state_.ReportDatabasePath,
+                                    print.record ? &*print.record : nullptr, print.rows ? &*print.rows : nullptr,
+                                    print.run);
   if (layout.error) {
     messages_.show(MessageIcon::Error, tr("Report"), QString::fromStdString(*layout.error));
     return false;
   }
-  auto document = reportDocument(layout.html);
+  // The window's title without the export hint names the report when its
+  // file gives it no title.
+  auto pages = std::make_unique<ReportPages>(layout.html, print.run, WindowTitle.section(QStringLiteral(" - "), 0, 0));
   emit reportRun(ReportFileName, Destination);
   if (Destination == 1) {
-    if (auto error = printDocument(*document)) {
+    if (auto error = printDocument(*pages)) {
       messages_.show(MessageIcon::Information, tr("Printer"), QString::fromStdString(*error));
       return false;
     }
     return true;
   }
-  auto* preview = new ReportPreviewWindow(std::move(document), WindowTitle, messages_, previewParent);
+  auto* preview = new ReportPreviewWindow(std::move(pages), WindowTitle, messages_, previewParent);
   preview_ = preview;
   preview_->show();
   preview_->raise();
@@ -60,8 +66,9 @@ bool ReportControl::setAction(int action) {
 }
 
 bool launchReport(ReportControl& control, const SessionState& state, const char* reportFile, const QString& title,
-                  int choice) {
-  control.ReportFileName = QString::fromStdString(state.pathBesideProgram(reportFile));
+                  int choice, PrintData print) {
+  control.ReportFileName = QString::fromStdString(state.shippedFile(reportFile));
+  control.Data = std::move(print);
   if (choice == 0) {
     control.WindowTitle = title;
     control.Destination = 0;

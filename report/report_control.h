@@ -10,16 +10,27 @@
 #include <memory>
 #include <optional>
 
+#include "report/feed_record.h"
+#include "report/report_run.h"
 #include "shell/session_state.h"
 
 class QPrinter;
-class QTextDocument;
 class QWidget;
 
 namespace quorin {
 
 class MessageSink;
+class ReportPages;
 class ReportPreviewWindow;
+
+// What a print hands the report control beside the report file: the record
+// and rows it writes (the report is laid out from the tables as this print
+// leaves them) and the run's values the printout states.
+struct PrintData {
+  std::optional<FeedRecord> record;
+  std::optional<FeedRows> rows;
+  ReportRun run;
+};
 
 class ReportControl : public QObject {
   Q_OBJECT
@@ -33,6 +44,9 @@ class ReportControl : public QObject {
   QString ReportFileName;  // full path
   QString WindowTitle;
   int Destination = 0;
+  // The next run's print; a run takes it (a run without one lays out the
+  // tables as they stand).
+  PrintData Data;
 
   // Preview windows are top-level windows owned by this widget (the main
   // window), so they close with it.
@@ -42,9 +56,9 @@ class ReportControl : public QObject {
   // Returns false when it could not run (the user has been told why).
   bool setAction(int action);
 
-  // Sends a laid-out document to the printer; replaceable so that tests
+  // Sends the laid-out pages to the printer; replaceable so that tests
   // can print without a printer. Returns the error text on failure.
-  std::function<std::optional<std::string>(QTextDocument&)> printDocument;
+  std::function<std::optional<std::string>(const ReportPages&)> printDocument;
 
   // The preview window of the last run, if it is still open.
   ReportPreviewWindow* lastPreview() const;
@@ -66,8 +80,9 @@ inline constexpr const char* kNoPrinterMessage =
     "No printer is installed. Use \"View/Export report\" to see the report and save it as a PDF file.";
 
 // Launches a calculator's report beside the program: preview (with the
-// title) when the choice is 0, the printer when it is 1.
+// title) when the choice is 0, the printer when it is 1; the print writes
+// its record and rows and lays out the report from them.
 bool launchReport(ReportControl& control, const SessionState& state, const char* reportFile, const QString& title,
-                  int choice);
+                  int choice, PrintData print = {});
 
 }  // namespace quorin

@@ -1,13 +1,14 @@
 #include "report/report_preview_window.h"
 
 #include <QAction>
+#include <QDir>
+#include <QRegularExpression>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
-#include <QTextDocument>
 #include <QStyle>
 #include <QToolBar>
 
@@ -16,16 +17,17 @@
 
 namespace quorin {
 
-ReportPreviewWindow::ReportPreviewWindow(std::unique_ptr<QTextDocument> document, const QString& title,
+ReportPreviewWindow::ReportPreviewWindow(std::unique_ptr<ReportPages> pages, const QString& title,
                                          MessageSink& messages, QWidget* parent)
-    : QMainWindow(parent, Qt::Window), document_(std::move(document)), messages_(messages) {
+    : QMainWindow(parent, Qt::Window), pages_(std::move(pages)), messages_(messages) {
   setObjectName(QStringLiteral("ReportPreview"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(title);
   printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer_->setPageSize(QPageSize(QPageSize::A4));
+  printer_->setPageLayout(ReportPages::pageLayout());
+  printer_->setDocName(pages_->title());
   view_ = new QPrintPreviewWidget(printer_.get(), this);
-  connect(view_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { document_->print(p); });
+  connect(view_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { pages_->paint(*p); });
   setCentralWidget(view_);
 
   QToolBar* bar = addToolBar(tr("Report"));
@@ -48,16 +50,30 @@ ReportPreviewWindow::ReportPreviewWindow(std::unique_ptr<QTextDocument> document
 
 ReportPreviewWindow::~ReportPreviewWindow() = default;
 
-int ReportPreviewWindow::pageCount() const { return document_->pageCount(); }
+int ReportPreviewWindow::pageCount() const {
+  view_->updatePreview();
+  return view_->pageCount();
+}
 
 std::optional<std::string> ReportPreviewWindow::exportPdf(const QString& path) {
-  return writeReportPdf(*document_, path.toStdString());
+  return writeReportPdf(*pages_, path.toStdString());
+}
+
+QString ReportPreviewWindow::suggestedExportPath() const {
+  // A title makes a file name once the characters no file name should hold are gone.
+  QString name = pages_->title();
+  static const QRegularExpression unsafe(QStringLiteral(R"([/\\:*?"<>|\x00-\x1f]+)"));
+  name.replace(unsafe, QStringLiteral(" "));
+  name = name.simplified();
+  if (name.isEmpty()) name = QStringLiteral("Report");
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+  return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
 void ReportPreviewWindow::askAndExport() {
-  QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
-                      windowTitle().section(QLatin1Char(' '), 0, 0) + QStringLiteral(".pdf");
-  QString path = QFileDialog::getSaveFileName(this, tr("Export report"), suggested, tr("PDF files (*.pdf)"));
+  QString path =
+      QFileDialog::getSaveFileName(this, tr("Export report"), suggestedExportPath(), tr("PDF files (*.pdf)"));
   if (path.isEmpty()) return;
   if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
   if (auto error = exportPdf(path)) messages_.show(MessageIcon::Error, tr("Export report"), QString::fromStdString(*error));
@@ -71,7 +87,9 @@ void ReportPreviewWindow::printWithDialog() {
   }
   QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
   QPrintDialog dialog(&printer, this);
-  if (dialog.exec() == QDialog::Accepted) document_->print(&printer);
+  printer.setDocName(pages_->title());
+  if (dialog.exec() == QDialog::Accepted && !pages_->paint(printer))
+    messages_.show(MessageIcon::Information, tr("Printer"), tr("The printer could not be used."));
 }
 
 }  // namespace quorin

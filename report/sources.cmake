@@ -1,9 +1,11 @@
 list(APPEND QUORIN_CORE_SOURCES
   report/report_schema.cpp
+  report/report_run.cpp
 )
 list(APPEND QUORIN_DATA_SOURCES
   report/sql_connection.cpp
   report/report_store.cpp
+  report/whole_file.cpp
 )
 # The report layout: Mustache templates to QTextDocument and PDF (Qt Gui)
 list(APPEND QUORIN_REPORT_SOURCES

@@ -19,6 +19,9 @@ std::string describeSqlError(const std::string& path, const QSqlError& error, co
   if (numeric && (code == 5 || code == 6))  // SQLITE_BUSY, SQLITE_LOCKED
     return "The database " + path + " is in use by another program and could not be " + action +
            ". Close the other program and try again.";
+  if (numeric && code == 13)  // SQLITE_FULL
+    return "The database " + path + " could not be " + action + ": the disk is full (" + detail +
+           "). Nothing was changed; make room on the disk and try again.";
   if (numeric && (code == 8 || code == 14))  // SQLITE_READONLY, SQLITE_CANTOPEN
     return "The database " + path + " could not be " + action + ": " + detail +
            ". Check that the file and its folder may be written to.";
@@ -56,6 +59,18 @@ SqlConnection::~SqlConnection() {
 
 QString SqlConnection::quoted(const std::string& identifier) const {
   return db_.driver()->escapeIdentifier(QString::fromStdString(identifier), QSqlDriver::FieldName);
+}
+
+std::optional<std::string> SqlConnection::writeTransaction(const std::function<std::optional<std::string>()>& work) {
+  // BEGIN IMMEDIATE takes the write lock at once, through the busy wait. A
+  // plain BEGIN would read first and then find the lock taken, which SQLite
+  // reports at once as busy rather than waiting.
+  QSqlQuery control(db_);
+  if (!control.exec(QStringLiteral("BEGIN IMMEDIATE"))) return describe(control.lastError(), "written");
+  std::optional<std::string> error = work();
+  if (!error && !control.exec(QStringLiteral("COMMIT"))) error = describe(control.lastError(), "written");
+  if (error) control.exec(QStringLiteral("ROLLBACK"));
+  return error;
 }
 
 }  // namespace quorin

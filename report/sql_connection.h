@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -35,6 +36,12 @@ class SqlConnection {
   std::string describe(const QSqlError& error, const char* action) const {
     return describeSqlError(path_, error, action);
   }
+
+  // Runs work as one transaction that writes: the file is claimed for
+  // writing at the start (another call writing it is waited for, up to the
+  // busy wait), work's error or a failed commit rolls everything back.
+  // Returns the error text.
+  std::optional<std::string> writeTransaction(const std::function<std::optional<std::string>()>& work);
 
  private:
   std::string path_;

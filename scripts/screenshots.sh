@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Pictures of the Monthly, Loans (with a monthly schedule) and Loan comparison
-# windows with their print frames, and of the Quorin monthly, car allowance
-# and company car windows, in a 1280x900 X display of its own (Xvfb),
-# written as PNG files to screenshots/ (or the folder given).
+# windows with their print frames, of the Quorin monthly, car allowance and
+# company car windows, of the Setup frames of the annual, Velmar monthly and
+# Quorin annual windows and of eight windows tiled, in a 1280x900 X display of
+# its own (Xvfb) at the main window's own size and again at 1024x768 (files
+# ending "-1024"), written as PNG files to screenshots/ (or the folder given).
+#   QUORIN_SCREEN=1024x768 scripts/screenshots.sh   takes them on a screen that size
 #   scripts/screenshots.sh [OUTPUT_FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,5 +18,5 @@ chmod 700 "$XDG_RUNTIME_DIR"
 # The data files are copied, so the pictures never touch the build's own.
 data=$(mktemp -d)
 cp build/bin/*.db build/bin/*.rpt build/bin/Qrin.jpg "$data"/
-QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x900x24" build/tools/quorin-screenshots "$data" "$out"
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 ${QUORIN_SCREEN:-1280x900}x24" build/tools/quorin-screenshots "$data" "$out"
 rm -rf "$data"

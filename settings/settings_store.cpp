@@ -80,20 +80,21 @@ SettingsLoad LoadSettings(const std::string& path) {
     out.error = c.error();
     return out;
   }
-  if (!c.db().transaction()) {
-    out.error = c.describe(c.db().lastError(), "read");
-    return out;
-  }
-  if (auto e = ensureRow(c)) {
-    c.db().rollback();
-    out.error = e;
-    return out;
-  }
+  // Most calls find the row and only read; a missing table or row is made
+  // in a transaction of its own (a call that made it first is waited for).
   QSqlQuery q(c.db());
-  if (!q.exec(QStringLiteral("SELECT * FROM Setup ORDER BY rowid LIMIT 1")) || !q.next()) {
-    out.error = c.describe(q.lastError(), "read");
+  const QString select = QStringLiteral("SELECT * FROM Setup ORDER BY rowid LIMIT 1");
+  bool found = c.db().tables().contains(QStringLiteral("Setup")) && q.exec(select) && q.next();
+  if (!found) {
     q.finish();
-    c.db().rollback();
+    if (auto e = c.writeTransaction([&] { return ensureRow(c); })) {
+      out.error = e;
+      return out;
+    }
+    found = q.exec(select) && q.next();
+  }
+  if (!found) {
+    out.error = c.describe(q.lastError(), "read");
     return out;
   }
   QSqlRecord rec = q.record();
@@ -101,19 +102,13 @@ SettingsLoad LoadSettings(const std::string& path) {
     int i = rec.indexOf(col.name);
     if (i < 0) {
       out.error = std::string("The settings field ") + col.name + " is missing from the Setup table";
-      continue;
+      out.record = SettingsRecord{};
+      return out;
     }
     if (col.isBool)
       out.record.CompCarMPYesNo = q.value(i).toBool();
     else
       out.record.*(col.number) = storedNumber(q.value(i));
-  }
-  q.finish();
-  if (out.error || !c.db().commit()) {
-    if (!out.error) out.error = c.describe(c.db().lastError(), "written");
-    c.db().rollback();
-    out.record = SettingsRecord{};
-    return out;
   }
   out.invalid = checkSettings(out.record);
   return out;
@@ -122,28 +117,25 @@ SettingsLoad LoadSettings(const std::string& path) {
 std::optional<std::string> SaveSettings(const std::string& path, const SettingsRecord& record, std::uint32_t fields) {
   SqlConnection c(path, false);
   if (c.error()) return c.error();
-  if (!c.db().transaction()) return c.describe(c.db().lastError(), "written");
-  auto fail = [&](std::string e) -> std::optional<std::string> {
-    c.db().rollback();
-    return e;
-  };
-  if (auto e = ensureRow(c)) return fail(*e);
-  QSqlRecord columns = c.db().record(QStringLiteral("Setup"));
-  QStringList sets;
-  for (const auto& col : kColumns) {
-    if (!(fields & col.bit)) continue;
-    if (columns.indexOf(col.name) < 0) return fail(std::string("The settings field ") + col.name + " is missing from the Setup table");
-    sets << QString::fromLatin1(col.name) + " = ?";
-  }
-  if (sets.isEmpty()) return fail("No settings were chosen to save");
-  QSqlQuery q(c.db());
-  q.prepare(QStringLiteral("UPDATE Setup SET %1 WHERE rowid = (SELECT min(rowid) FROM Setup)").arg(sets.join(", ")));
-  for (const auto& col : kColumns)
-    if (fields & col.bit) q.addBindValue(valueOf(record, col));
-  if (!q.exec()) return fail(c.describe(q.lastError(), "written"));
-  q.finish();
-  if (!c.db().commit()) return fail(c.describe(c.db().lastError(), "written"));
-  return std::nullopt;
+  return c.writeTransaction([&]() -> std::optional<std::string> {
+    if (auto e = ensureRow(c)) return e;
+    QSqlRecord columns = c.db().record(QStringLiteral("Setup"));
+    QStringList sets;
+    for (const auto& col : kColumns) {
+      if (!(fields & col.bit)) continue;
+      if (columns.indexOf(col.name) < 0)
+        return std::string("The settings field ") + col.name + " is missing from the Setup table";
+      sets << QString::fromLatin1(col.name) + " = ?";
+    }
+    if (sets.isEmpty()) return std::string("No settings were chosen to save");
+    QSqlQuery q(c.db());
+    q.prepare(QStringLiteral("UPDATE Setup SET %1 WHERE rowid = (SELECT min(rowid) FROM Setup)").arg(sets.join(", ")));
+    for (const auto& col : kColumns)
+      if (fields & col.bit) q.addBindValue(valueOf(record, col));
+    if (!q.exec()) return c.describe(q.lastError(), "written");
+    if (q.numRowsAffected() < 1) return std::string("The Setup table of ") + path + " holds no row to write into";
+    return std::nullopt;
+  });
 }
 
 }  // namespace quorin

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include "common/clock.h"
 #include "common/day_number.h"
 
 #include <QAction>
@@ -11,6 +12,9 @@
 #include <QMenuBar>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -18,10 +22,12 @@
 #include <QDate>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include "shell/about_window.h"
+#include "shell/window_arrangement.h"
 #include "widgets/access_keys.h"
 #include "widgets/calculator_window.h"
 #include "widgets/window_fit.h"
@@ -63,7 +69,8 @@ const char* const kAcceptedVersionKey = "Disclaimer/AcceptedVersion";
 
 }  // namespace
 
-MainWindow::MainWindow(const QString& programFolder, MessageSink& messages, WindowCatalogue catalogue, QWidget* parent)
+MainWindow::MainWindow(const QString& programFolder, const QString& shippedFolder, MessageSink& messages,
+                       WindowCatalogue catalogue, QWidget* parent)
     : QMainWindow(parent),
       messages_(messages),
       report_(state_, messages),
@@ -71,29 +78,50 @@ MainWindow::MainWindow(const QString& programFolder, MessageSink& messages, Wind
       catalogue_(std::move(catalogue)) {
   setObjectName(QStringLiteral("MDIForm1"));
   state_.setProgramFolder(programFolder.toStdString());
+  state_.setShippedFolder(shippedFolder.toStdString());
   // The year files are read once per run; the year chosen is kept per
   // installation.
   state_.loadTaxYears();
-  state_.chooseTaxYear(QSettings().value(QStringLiteral("TaxYear"), tax::kDefaultTaxYear).toInt());
+  // 0 (the default) follows the year in force; a fixed year no longer
+  // offered does too.
+  state_.chooseTaxYear(QSettings().value(QStringLiteral("TaxYear"), 0).toInt());
   context_.taxYearChanged = [this] {
-    QSettings().setValue(QStringLiteral("TaxYear"), state_.taxYear().year);
+    QSettings().setValue(QStringLiteral("TaxYear"), state_.TaxYearChosen);
     showTaxYear();
     for (QMdiSubWindow* sub : area_->subWindowList())
-      if (auto* calculator = qobject_cast<CalculatorWindow*>(sub->widget())) calculator->taxYearChosen();
+      if (auto* calculator = qobject_cast<CalculatorWindow*>(sub->widget())) calculator->followTaxYear();
   };
   report_.previewParent = this;
   area_ = new QMdiArea(this);
   area_->setObjectName(QStringLiteral("mdiArea"));
   area_->viewport()->installEventFilter(this);
+  area_->installEventFilter(this);
   // A window larger than the area, or moved partly out of it, is reached
   // with scroll bars.
   area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  area_->horizontalScrollBar()->setAccessibleName(tr("Scroll the windows left and right"));
+  area_->verticalScrollBar()->setAccessibleName(tr("Scroll the windows up and down"));
   setCentralWidget(area_);
+  // The year in use stays in view: a permanent part of the status line,
+  // which menu hints and other passing messages do not wipe.
+  taxYearLabel_ = new QLabel(this);
+  taxYearLabel_->setObjectName(QStringLiteral("lblTaxYear"));
+  taxYearLabel_->setAccessibleName(tr("Tax year in use"));
+  statusBar()->addPermanentWidget(taxYearLabel_, 1);
+  showTaxYear();
   openWebPage = [this](const QUrl& url) { return openInBrowser(url, this); };
   buildMenus();
   qApp->installEventFilter(this);  // access keys of the active calculator
-  resize(1100, 780);
+  // No larger than the screen: the status line and the area's scroll bars
+  // stay on it.
+  QSize size(1100, 780);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect available = screen->availableGeometry();
+    size = mainWindowSize(size, available);
+    move(available.topLeft());
+  }
+  resize(size);
 }
 
 MainWindow::~MainWindow() {
@@ -152,11 +180,7 @@ void MainWindow::buildMenus() {
   car->setObjectName(QStringLiteral("mnuCarCalcs"));
   QAction* compCar = item(car, "mnuCompCar", tr("&Company car"));
   compCar->setEnabled(catalogue_.find(QStringLiteral("frmCompCar")) != nullptr);
-  connect(compCar, &QAction::triggered, this, [this] {
-    openWindow(QStringLiteral("frmCompCar"));
-    if (!isMinimized() && !isMaximized()) resize(twipsToPixels(13405, logicalDpiX()), height());
-    area_->cascadeSubWindows();
-  });
+  connect(compCar, &QAction::triggered, this, &MainWindow::openCompanyCar);
   calculator(car, "mnuCarAll1", tr("Car Allowance"), "frmCarAll1", true);
 
   QMenu* business = bar->addMenu(tr("Bu&siness Calculations"));
@@ -217,7 +241,21 @@ QWidget* MainWindow::openWindow(const QString& name) {
 
 void MainWindow::openAndCascade(const QString& name) {
   openWindow(name);
-  area_->cascadeSubWindows();
+  cascadeWindows(area_);
+}
+
+void MainWindow::openCompanyCar() {
+  QWidget* car = openWindow(QStringLiteral("frmCompCar"));
+  if (car && !isMinimized() && !isMaximized()) {
+    // 13 405 twips wide, or as wide as the company car window needs to show
+    // its two columns whole, as far as the screen allows.
+    const int chrome = width() - area_->viewport()->width();
+    int wanted = std::max(twipsToPixels(13405, logicalDpiX()), chrome + car->parentWidget()->sizeHint().width());
+    if (const QScreen* screen = this->screen())
+      wanted = std::min(wanted, mainWindowSize(QSize(wanted, height()), screen->availableGeometry()).width());
+    resize(wanted, height());
+  }
+  cascadeWindows(area_);
 }
 
 void MainWindow::openHelp() {
@@ -227,7 +265,7 @@ void MainWindow::openHelp() {
     area_->setActiveSubWindow(sub);
     return;
   }
-  auto* help = new HelpWindow(QString::fromStdString(state_.pathBesideProgram("qr2026Help.pdf")));
+  auto* help = new HelpWindow(QString::fromStdString(state_.shippedFile("qr2026Help.pdf")));
   help->setAttribute(Qt::WA_DeleteOnClose);
   QMdiSubWindow* sub = area_->addSubWindow(help);
   sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -279,18 +317,16 @@ QString MainWindow::taxYearStatus() const {
   QString text = tr("Tax year %1 (%2 to %3)")
                      .arg(y.year)
                      .arg(QString::fromStdString(formatDay(y.firstDay)), QString::fromStdString(formatDay(y.lastDay)));
-  const QDate today = QDate::currentDate();
-  if (auto day = dayNumber(today.year(), today.month(), today.day()); day && !y.contains(*day))
-    text += tr(" - today's date lies outside this tax year");
+  if (!y.contains(today())) text += tr(" - today's date lies outside this tax year");
   if (state_.taxYears && !state_.taxYears->refused.empty())
     text += QStringLiteral(" - ") + QString::fromStdString(state_.taxYears->refused.front());
   return text;
 }
 
-void MainWindow::showTaxYear() { statusBar()->showMessage(taxYearStatus()); }
+void MainWindow::showTaxYear() { taxYearLabel_->setText(taxYearStatus()); }
 
 bool MainWindow::startUp() {
-  const QString picture = QString::fromStdString(state_.pathBesideProgram("Qrin.jpg"));
+  const QString picture = QString::fromStdString(state_.shippedFile("Qrin.jpg"));
   if (!background_.load(picture)) {
     messages_.show(MessageIcon::Error, tr("Quorin 2026"),
                    tr("The background picture %1 could not be loaded. Please reinstall Quorin 2026.").arg(picture));
@@ -331,6 +367,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::Resize:
       if (watched == area_->viewport()) refreshBackground();
+      // The main window resized: every window keeps to the area's new size
+      // (once the area has laid out its scroll bars). Scroll bars coming and
+      // going alone move nothing, so that tiles larger than the area stay.
+      if (watched == area_)
+        QTimer::singleShot(0, area_, [this] {
+          for (QMdiSubWindow* sub : area_->subWindowList()) keepInArea(sub);
+        });
       break;
     default:
       break;
@@ -374,10 +417,10 @@ void MainWindow::updateWindowMenu() {
     a->setEnabled(any);
     connect(a, &QAction::triggered, area_, slot);
   };
-  command("mnuTile", tr("&Tile"), &QMdiArea::tileSubWindows);
-  command("mnuCascade", tr("&Cascade"), &QMdiArea::cascadeSubWindows);
-  command("mnuNextWindow", tr("Ne&xt\tCtrl+Tab"), &QMdiArea::activateNextSubWindow);
-  command("mnuPreviousWindow", tr("Pre&vious\tCtrl+Shift+Tab"), &QMdiArea::activatePreviousSubWindow);
+  command("mnuTile", tr("&Tile"), [this] { tileWindows(area_); });
+  command("mnuCascade", tr("&Cascade"), [this] { cascadeWindows(area_); });
+  command("mnuNextWindow", tr("Ne&xt\tCtrl+Tab"), [this] { area_->activateNextSubWindow(); });
+  command("mnuPreviousWindow", tr("Pre&vious\tCtrl+Shift+Tab"), [this] { area_->activatePreviousSubWindow(); });
   windowMenu_->addSeparator()->setObjectName(QStringLiteral("mnuWindowListSeparator"));
   int number = 0;
   for (QMdiSubWindow* sub : windows) {

@@ -15,6 +15,7 @@
 #include "widgets/message_sink.h"
 #include "widgets/window_context.h"
 
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -29,7 +30,12 @@ class MainWindow : public QMainWindow {
   // programFolder: where the data files lie; messages: where message boxes
   // go (a BoxMessageSink in the program, a recorder in tests).
   MainWindow(const QString& programFolder, MessageSink& messages, WindowCatalogue catalogue = fullCatalogue(),
-             QWidget* parent = nullptr);
+             QWidget* parent = nullptr)
+      : MainWindow(programFolder, QString(), messages, std::move(catalogue), parent) {}
+  // shippedFolder: where the files the program ships and nobody edits lie
+  // (report files, year files, manual, picture), when not in programFolder.
+  MainWindow(const QString& programFolder, const QString& shippedFolder, MessageSink& messages,
+             WindowCatalogue catalogue = fullCatalogue(), QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Start-up after construction: picture, caption, show, reset, paths,
@@ -79,6 +85,8 @@ class MainWindow : public QMainWindow {
   // presses that button before the menu bar sees the key.
   bool takeAccessKey(QEvent* event);
   void openAndCascade(const QString& name);
+  // "&Company car": the window, the main window's width for it, cascade.
+  void openCompanyCar();
   void openHelp();
   void showAbout();
   void startDesktopCalculator();
@@ -92,6 +100,7 @@ class MainWindow : public QMainWindow {
   WindowCatalogue catalogue_;
   QMdiArea* area_;
   QMenu* windowMenu_ = nullptr;
+  QLabel* taxYearLabel_ = nullptr;
   QPixmap background_;
 };
 

@@ -27,12 +27,16 @@ RuravUvoWindow::RuravUvoWindow(WindowContext& context, QWidget* parent)
   sidbEdit1_[1] = addField(grid, 1, 0, tr("Age"), name(1), age);
   sidbEdit1_[2] = addResult(grid, 2, 0, tr("Tax on taxable income   R"), name(2));
   // "+ Portion @ M/Rate (" rate "%) R" portion
-  grid->addWidget(new QLabel(tr("+ Portion @ M/Rate ("), this), 3, 0);
+  auto* portionLabel = new QLabel(tr("+ Portion @ M/Rate ("), this);
+  grid->addWidget(portionLabel, 3, 0);
   sidbEdit1_[3] = EntryField::display(name(3), 2, this);
+  sidbEdit1_[3]->setCaption(portionLabel);
+  sidbEdit1_[3]->setCaption(tr("Marginal rate %"));
   auto* portionRow = new QHBoxLayout;
   portionRow->addWidget(sidbEdit1_[3]);
   portionRow->addWidget(new QLabel(tr("%) R"), this));
   sidbEdit1_[4] = EntryField::display(name(4), 2, this);
+  sidbEdit1_[4]->setCaption(tr("Portion @ M/Rate R"));
   portionRow->addWidget(sidbEdit1_[4]);
   grid->addLayout(portionRow, 3, 1);
   sidbEdit1_[5] = addResult(grid, 4, 0, tr("Total tax   R"), name(5));
@@ -86,8 +90,10 @@ void RuravUvoWindow::activated() {
 }
 
 void RuravUvoWindow::KwikTaxPrint() {
-  if (!writeRecord(kwikTaxRecord(state().ruravuvo))) return;
-  launch(kKwikTaxReport, QString::fromLatin1(kKwikTaxTitle), state().PrintChoice);
+  Print p;
+  p.record = kwikTaxRecord(state().ruravuvo);
+  p.taxYear = true;
+  print(kKwikTaxReport, QString::fromLatin1(kKwikTaxTitle), state().PrintChoice, std::move(p));
 }
 
 void RuravUvoWindow::printTo(int choice) {

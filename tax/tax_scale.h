@@ -17,7 +17,6 @@ inline constexpr int kMonthsPerYear = 12;
 inline constexpr int kFortnightsPerYear = 26;
 inline constexpr int kWeeksPerYear = 52;
 inline constexpr int kWorkingDaysPerYear = 260;
-inline constexpr int kDaysPerYear = 365;
 
 // The outputs of one pass through the scale.
 struct ScaleResult {

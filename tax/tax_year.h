@@ -28,7 +28,6 @@ struct VehicleCostBand {
 };
 
 inline constexpr double kTopBracketCeiling = 9999999999.0;
-inline constexpr int kDefaultTaxYear = 2026;
 
 struct TaxYear {
   int year = 0;      // the year of assessment, named by the calendar year it ends in
@@ -59,6 +58,8 @@ struct TaxYear {
   }
   double topRate() const;
   bool contains(int day) const { return day >= firstDay && day <= lastDay; }
+  // 365, or 366 in a year that ends on 29 February.
+  int days() const { return lastDay - firstDay + 1; }
 
  private:
   double retirementFundRate_ = 0;

@@ -1,10 +1,16 @@
 #include "tax/tax_year_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "common/day_number.h"
 #include "common/money.h"
@@ -24,28 +30,74 @@ struct Bad {
   std::string rule;
 };
 
-std::string shown(const json& v) { return v.is_string() ? v.get<std::string>() : v.dump(); }
+// At most this much of a value is quoted in a message.
+constexpr std::size_t kQuotedLength = 80;
+// Sections nest one or two deep; anything deeper is no year file.
+constexpr int kDeepestNesting = 16;
+constexpr double kLargestAmount = 1e9;
+// A year file is a few kB; anything above a megabyte is not one.
+constexpr std::uint64_t kLargestYearFile = 1024 * 1024;
+
+// A value as a message quotes it: a text or number as written (a long one
+// cut short), a list or section by its kind, never the whole of it.
+std::string shown(const json& v) {
+  std::string text;
+  switch (v.type()) {
+    case json::value_t::string: text = v.get_ref<const std::string&>(); break;
+    case json::value_t::array: return "a list";
+    case json::value_t::object: return "a section";
+    case json::value_t::null: return "null";
+    default: text = v.dump(); break;
+  }
+  if (text.size() > kQuotedLength) text = text.substr(0, kQuotedLength) + "...";
+  return text;
+}
 
 const json& member(const json& parent, const std::string& key, const std::string& path) {
   if (!parent.is_object() || !parent.contains(key)) throw Bad{path + key, "nothing", "is missing"};
   return parent.at(key);
 }
 
+// A section { ... } of the file, or of a row.
+const json& section(const json& parent, const std::string& key, const std::string& path) {
+  const json& v = member(parent, key, path);
+  if (!v.is_object()) throw Bad{path + key, shown(v), "must be a section { ... }"};
+  return v;
+}
+
 double number(const json& parent, const std::string& key, const std::string& path) {
   const json& v = member(parent, key, path);
   if (!v.is_number()) throw Bad{path + key, shown(v), "must be a number"};
-  return v.get<double>();
+  const double d = v.get<double>();
+  if (!std::isfinite(d)) throw Bad{path + key, shown(v), "must be a finite number"};
+  return d;
 }
 
-double positive(const json& parent, const std::string& key, const std::string& path) {
+// A rand amount: 0 to a thousand million.
+double amount(const json& parent, const std::string& key, const std::string& path) {
   const double v = number(parent, key, path);
+  if (v < 0 || v > kLargestAmount)
+    throw Bad{path + key, shown(parent.at(key)), "must be from 0 to " + formatShortest(kLargestAmount)};
+  return v;
+}
+
+// An amount above 0.
+double positive(const json& parent, const std::string& key, const std::string& path) {
+  const double v = amount(parent, key, path);
   if (!(v > 0)) throw Bad{path + key, shown(parent.at(key)), "must be above 0"};
+  return v;
+}
+
+// A percentage above 0, at most 100.
+double percent(const json& parent, const std::string& key, const std::string& path) {
+  const double v = number(parent, key, path);
+  if (!(v > 0) || v > 100) throw Bad{path + key, shown(parent.at(key)), "must be a percentage above 0, at most 100"};
   return v;
 }
 
 int day(const json& parent, const std::string& key, const std::string& path) {
   const json& v = member(parent, key, path);
-  std::optional<int> d = v.is_string() ? parseDay(v.get<std::string>()) : std::nullopt;
+  std::optional<int> d = v.is_string() ? parseDay(v.get_ref<const std::string&>()) : std::nullopt;
   if (!d) throw Bad{path + key, shown(v), "must be a date dd/mm/yyyy"};
   return *d;
 }
@@ -56,12 +108,33 @@ const json& list(const json& parent, const std::string& key, const std::string& 
   return v;
 }
 
+// A row of a list: a section.
+const json& row(const json& rows, std::size_t i, const std::string& key) {
+  const json& v = rows[i];
+  if (!v.is_object()) throw Bad{key + "[" + std::to_string(i) + "]", shown(v), "must be a section { ... }"};
+  return v;
+}
+
 std::string at(const std::string& key, std::size_t i) { return key + "[" + std::to_string(i) + "]."; }
 
+// A whole year from 1900 to 2200, read without rounding or overflow.
+int wholeYear(const json& v) {
+  constexpr std::int64_t first = 1900, last = 2200;
+  std::int64_t year = 0;
+  if (v.is_number_unsigned()) {
+    const std::uint64_t u = v.get<std::uint64_t>();
+    year = u > static_cast<std::uint64_t>(last) ? last + 1 : static_cast<std::int64_t>(u);
+  } else if (v.is_number_integer()) {
+    year = v.get<std::int64_t>();
+  } else {
+    throw Bad{"year", shown(v), "must be a whole year"};
+  }
+  if (year < first || year > last) throw Bad{"year", shown(v), "must be a year from 1900 to 2200"};
+  return static_cast<int>(year);
+}
+
 void readDates(const json& j, TaxYear& y) {
-  const json& yearValue = member(j, "year", "");
-  if (!yearValue.is_number_integer()) throw Bad{"year", shown(yearValue), "must be a whole year"};
-  y.year = yearValue.get<int>();
+  y.year = wholeYear(member(j, "year", ""));
   y.firstDay = day(j, "first_day", "");
   y.lastDay = day(j, "last_day", "");
   const CalendarDate first = calendarDate(y.firstDay);
@@ -77,20 +150,21 @@ void readScale(const json& j, TaxYear& y) {
   const json& rows = list(j, "scale", "");
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const std::string path = at("scale", i);
+    const json& r = row(rows, i, "scale");
     TaxScaleBracket b{};
-    b.floor = number(rows[i], "from", path);
-    b.rate = positive(rows[i], "rate", path);
-    b.baseTax = number(rows[i], "base", path);
+    b.floor = amount(r, "from", path);
+    b.rate = percent(r, "rate", path);
+    b.baseTax = amount(r, "base", path);
     if (i == 0) {
-      if (b.floor != 0) throw Bad{path + "from", shown(rows[i].at("from")), "must be 0 in the first band"};
-      if (b.baseTax != 0) throw Bad{path + "base", shown(rows[i].at("base")), "must be 0 in the first band"};
+      if (b.floor != 0) throw Bad{path + "from", shown(r.at("from")), "must be 0 in the first band"};
+      if (b.baseTax != 0) throw Bad{path + "base", shown(r.at("base")), "must be 0 in the first band"};
     } else {
       const TaxScaleBracket& prev = y.scale.back();
       if (!(b.floor > prev.floor))
-        throw Bad{path + "from", shown(rows[i].at("from")), "must be above the band before (" + formatShortest(prev.floor) + ")"};
+        throw Bad{path + "from", shown(r.at("from")), "must be above the band before (" + formatShortest(prev.floor) + ")"};
       const double expected = prev.baseTax + (b.floor - prev.floor) * prev.rate / 100;
       if (std::fabs(b.baseTax - expected) > 0.005)
-        throw Bad{path + "base", shown(rows[i].at("base")),
+        throw Bad{path + "base", shown(r.at("base")),
                   "must be the band before's base plus its rate on its width (" + formatShortest(expected) + ")"};
       y.scale.back().ceiling = b.floor;
     }
@@ -103,77 +177,174 @@ void readVehicleScale(const json& j, TaxYear& y) {
   const json& rows = list(j, "vehicle_cost_scale", "");
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const std::string path = at("vehicle_cost_scale", i);
+    const json& r = row(rows, i, "vehicle_cost_scale");
     VehicleCostBand b{};
     b.band = static_cast<int>(i + 1);
     const bool last = i + 1 == rows.size();
-    const json& upTo = member(rows[i], "up_to", path);
+    const json& upTo = member(r, "up_to", path);
     if (last) {
       if (!upTo.is_null()) throw Bad{path + "up_to", shown(upTo), "must be null: the last band has no upper value"};
     } else {
-      b.upTo = positive(rows[i], "up_to", path);
+      b.upTo = positive(r, "up_to", path);
       if (i > 0 && !(b.upTo > y.vehicleCostScale.back().upTo))
         throw Bad{path + "up_to", shown(upTo), "must be above the band before"};
     }
-    b.fixedCost = positive(rows[i], "fixed_cost", path);
-    b.fuel = positive(rows[i], "fuel_per_km", path);
-    b.maintenance = positive(rows[i], "maintenance_per_km", path);
+    b.fixedCost = positive(r, "fixed_cost", path);
+    b.fuel = positive(r, "fuel_per_km", path);
+    b.maintenance = positive(r, "maintenance_per_km", path);
     y.vehicleCostScale.push_back(b);
   }
 }
 
-TaxYear readYear(const json& j) {
-  TaxYear y;
-  readDates(j, y);
-  readScale(j, y);
-  const json& rebates = member(j, "rebates", "");
+void readRebates(const json& j, TaxYear& y) {
+  const json& rebates = section(j, "rebates", "");
   y.primaryRebate = positive(rebates, "primary", "rebates.");
   y.secondaryRebate = positive(rebates, "secondary_at_65", "rebates.");
   y.tertiaryRebate = positive(rebates, "tertiary_at_75", "rebates.");
-  const json& medical = member(j, "medical_credits", "");
+}
+
+void readMedicalCredits(const json& j, TaxYear& y) {
+  const json& medical = section(j, "medical_credits", "");
   y.medicalCreditFirstTwo = positive(medical, "each_of_first_two", "medical_credits.");
   y.medicalCreditFurther = positive(medical, "each_further", "medical_credits.");
-  const json& fund = member(j, "retirement_fund", "");
-  y.setRetirementFundPercent(positive(fund, "percent", "retirement_fund."));
-  if (y.retirementFundPercent > 100)
-    throw Bad{"retirement_fund.percent", shown(fund.at("percent")), "must be at most 100"};
+}
+
+void readRetirementFund(const json& j, TaxYear& y) {
+  const json& fund = section(j, "retirement_fund", "");
+  y.setRetirementFundPercent(percent(fund, "percent", "retirement_fund."));
   y.retirementFundCap = positive(fund, "annual_cap", "retirement_fund.");
-  readVehicleScale(j, y);
-  const json& car = member(j, "company_car", "");
-  y.companyCarPercent = positive(car, "percent", "company_car.");
-  y.companyCarPercentWithPlan = positive(car, "percent_with_maintenance_plan", "company_car.");
+}
+
+void readCompanyCar(const json& j, TaxYear& y) {
+  const json& car = section(j, "company_car", "");
+  y.companyCarPercent = percent(car, "percent", "company_car.");
+  y.companyCarPercentWithPlan = percent(car, "percent_with_maintenance_plan", "company_car.");
+}
+
+void readSource(const json& j, TaxYear& y) {
   const json& source = member(j, "source", "");
-  if (!source.is_string() || source.get<std::string>().empty())
+  if (!source.is_string() || source.get_ref<const std::string&>().empty())
     throw Bad{"source", shown(source), "must be a text naming where the figures come from"};
   y.source = source.get<std::string>();
-  // Optional: a year without it has no Employment Tax Incentive table.
-  if (j.contains("eti")) {
-    auto eti = ReadEtiTables(j.at("eti"), y.firstDay, y.lastDay);
-    if (auto* bad = std::get_if<EtiFieldError>(&eti)) throw Bad{bad->field, bad->value, bad->rule};
-    y.eti = std::get<std::vector<EtiTable>>(std::move(eti));
-  }
+}
+
+// Optional: a year without it has no Employment Tax Incentive table.
+void readEti(const json& j, TaxYear& y) {
+  if (!j.contains("eti")) return;
+  auto eti = ReadEtiTables(j.at("eti"), y.firstDay, y.lastDay);
+  if (auto* bad = std::get_if<EtiFieldError>(&eti)) throw Bad{bad->field, bad->value, bad->rule};
+  y.eti = std::get<std::vector<EtiTable>>(std::move(eti));
+}
+
+// The sections of a year file in the order they are checked; a section
+// more is a reader more here.
+using SectionReader = void (*)(const json&, TaxYear&);
+constexpr SectionReader kSections[] = {readDates,          readScale,         readRebates,    readMedicalCredits,
+                                       readRetirementFund, readVehicleScale,  readCompanyCar, readSource,
+                                       readEti};
+
+TaxYear readYear(const json& j) {
+  if (!j.is_object()) throw Bad{"the file", shown(j), "must be one section { ... } holding the year"};
+  TaxYear y;
+  for (SectionReader read : kSections) read(j, y);
   return y;
 }
+
+// Why a path is not read as a year file, if it is not: only a regular file
+// of at most kLargestYearFile bytes is (a link to one counts as one).
+std::optional<std::string> notReadable(const fs::path& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec) return "could not be read: " + ec.message();
+  switch (status.type()) {
+    case fs::file_type::regular: break;
+    case fs::file_type::directory: return std::string("is a folder, not a file");
+    case fs::file_type::fifo: return std::string("is a pipe (FIFO), not a file");
+    case fs::file_type::character:
+    case fs::file_type::block: return std::string("is a device, not a file");
+    case fs::file_type::socket: return std::string("is a socket, not a file");
+    default: return std::string("is not a regular file");
+  }
+  return std::nullopt;
+}
+
+// The whole text of a regular file of at most the limit, or why not. Opened
+// without waiting (a pipe put there after the check cannot hold the call up)
+// and checked again on the open file.
+std::variant<std::string, std::string> readText(const fs::path& path) {
+  using Result = std::variant<std::string, std::string>;
+  const auto refused = [](std::string why) { return Result(std::in_place_index<1>, std::move(why)); };
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return refused("could not be read: " + std::string(std::strerror(errno)));
+  struct Closer {
+    int fd;
+    ~Closer() { ::close(fd); }
+  } closer{fd};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return refused("could not be read: " + std::string(std::strerror(errno)));
+  if (!S_ISREG(st.st_mode)) return refused("is not a regular file");
+  const auto tooLarge = [&](std::uint64_t size) {
+    return refused("is larger than 1 MB (" + std::to_string(size) + " bytes); a year file is a few kB");
+  };
+  if (static_cast<std::uint64_t>(st.st_size) > kLargestYearFile) return tooLarge(static_cast<std::uint64_t>(st.st_size));
+  std::string text;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return refused("could not be read: " + std::string(std::strerror(errno)));
+    }
+    if (n == 0) break;
+    text.append(buffer, static_cast<std::size_t>(n));
+    if (text.size() > kLargestYearFile) return tooLarge(text.size());
+  }
+  return Result(std::in_place_index<0>, std::move(text));
+}
+
+struct TooDeep {};
 
 }  // namespace
 
 std::variant<TaxYear, std::string> LoadTaxYearFile(const std::string& path) {
-  const std::string name = fs::path(path).filename().string();
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "The tax year file " + path + " could not be read";
-  json j;
+  const std::string file = "The tax year file " + path + " ";
+  // Nothing that a file holds ends the program: every failure of reading
+  // or checking it is its refusal.
   try {
-    j = json::parse(in);
-  } catch (const json::exception& e) {
-    return "The tax year file " + path + " is not valid JSON: " + e.what();
-  }
-  try {
+    const fs::path p(path);
+    if (auto why = notReadable(p)) return file + *why;
+    auto read = readText(p);
+    if (read.index() == 1) return file + std::get<1>(read);
+    const std::string& text = std::get<0>(read);
+    json j;
+    try {
+      // Nesting is cut off while reading, so no value is ever deeper than a
+      // year file's sections.
+      j = json::parse(text, [](int depth, json::parse_event_t, json&) {
+        if (depth > kDeepestNesting) throw TooDeep{};
+        return true;
+      });
+    } catch (const TooDeep&) {
+      return file + "is refused: its values nest more than " + std::to_string(kDeepestNesting) +
+             " deep; a year file nests two or three";
+    } catch (const json::exception& e) {
+      std::string what = e.what();
+      if (what.size() > 2 * kQuotedLength) what = what.substr(0, 2 * kQuotedLength) + "...";
+      return file + "is not valid JSON: " + what;
+    }
     TaxYear y = readYear(j);
-    const std::string stem = fs::path(path).stem().string();
+    const std::string stem = p.stem().string();
     if (stem != std::to_string(y.year))
-      throw Bad{"year", std::to_string(y.year), "must match the file name " + name};
+      throw Bad{"year", std::to_string(y.year), "must match the file name " + p.filename().string()};
     return y;
   } catch (const Bad& bad) {
-    return "The tax year file " + path + " is refused: " + bad.field + " is " + bad.value + "; it " + bad.rule;
+    return file + "is refused: " + bad.field + " is " + bad.value + "; it " + bad.rule;
+  } catch (const std::bad_alloc&) {
+    return file + "could not be read: not enough memory";
+  } catch (const std::exception& e) {
+    return file + "could not be read: " + e.what();
+  } catch (...) {
+    return file + "could not be read";
   }
 }
 
@@ -182,11 +353,19 @@ const TaxYear* TaxYearCatalogue::find(int year) const {
   return it == years.end() ? nullptr : &it->second;
 }
 
-const TaxYear& TaxYearCatalogue::chosenOrDefault(int year) const {
-  if (const TaxYear* y = find(year)) return *y;
-  if (const TaxYear* y = find(kDefaultTaxYear)) return *y;
-  if (!years.empty()) return years.begin()->second;
-  return TaxYear2026();
+const TaxYear* TaxYearCatalogue::inForce(int day) const {
+  const TaxYear* before = nullptr;
+  for (const auto& [number, y] : years) {
+    if (y.contains(day)) return &y;
+    if (y.lastDay < day) before = &y;
+  }
+  if (before) return before;
+  return years.empty() ? nullptr : &years.begin()->second;
+}
+
+const std::string* TaxYearCatalogue::refusal(int year) const {
+  auto it = refusedYears.find(year);
+  return it == refusedYears.end() ? nullptr : &it->second;
 }
 
 std::vector<int> TaxYearCatalogue::offered() const {
@@ -209,8 +388,10 @@ TaxYearCatalogue LoadTaxYears(const std::string& folder) {
   TaxYearCatalogue catalogue;
   std::error_code ec;
   std::vector<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(folder, ec))
-    if (entry.path().extension() == ".json") files.push_back(entry.path());
+  // A folder that cannot be listed offers nothing; an entry that cannot be
+  // looked at is refused with its reason when it is read.
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+    if (it->path().extension() == ".json") files.push_back(it->path());
   std::sort(files.begin(), files.end());
   for (const auto& file : files) {
     auto loaded = LoadTaxYearFile(file.string());
@@ -218,7 +399,9 @@ TaxYearCatalogue LoadTaxYears(const std::string& folder) {
       const int year = y->year;
       catalogue.years.emplace(year, std::move(*y));
     } else {
-      catalogue.refused.push_back(std::get<std::string>(loaded));
+      const std::string& why = std::get<std::string>(loaded);
+      catalogue.refused.push_back(why);
+      if (auto named = ParseTaxYear(file.stem().string())) catalogue.refusedYears.emplace(*named, why);
     }
   }
   return catalogue;
@@ -230,6 +413,16 @@ Refusal UnknownTaxYear(const TaxYearCatalogue& catalogue) {
                  offered.empty() ? "No tax year is offered: no tax year file could be read"
                                  : "Tax year must be " + offered,
                  "tax-year"};
+}
+
+Refusal RefusedTaxYear(const TaxYearCatalogue& catalogue, int year) {
+  if (const std::string* why = catalogue.refusal(year)) return Refusal{"Incorrect Value", *why, "tax-year"};
+  return UnknownTaxYear(catalogue);
+}
+
+int TaxYearOfDay(int day) {
+  const CalendarDate date = calendarDate(day);
+  return date.month >= 3 ? date.year + 1 : date.year;
 }
 
 std::optional<int> ParseTaxYear(const std::string& text) {

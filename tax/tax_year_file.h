@@ -23,12 +23,16 @@ std::variant<TaxYear, std::string> LoadTaxYearFile(const std::string& path);
 
 struct TaxYearCatalogue {
   std::map<int, TaxYear> years;
-  std::vector<std::string> refused;  // one message per refused file
+  std::vector<std::string> refused;         // one message per refused file
+  std::map<int, std::string> refusedYears;  // the same, by the year a file's name gives (2027.json)
 
   const TaxYear* find(int year) const;
-  // The chosen year when offered, else the default year, else the first
-  // offered; the built-in 2026 year when no file could be read.
-  const TaxYear& chosenOrDefault(int year) const;
+  // The year in force on a day: the one whose dates hold it, else the
+  // latest that ended before it, else the first offered; nullptr when no
+  // year is offered.
+  const TaxYear* inForce(int day) const;
+  // Why the file named for the year was refused; nullptr when none was.
+  const std::string* refusal(int year) const;
   std::vector<int> offered() const;
   // "2026 or 2027", "2026, 2027 or 2028".
   std::string offeredText() const;
@@ -39,6 +43,13 @@ TaxYearCatalogue LoadTaxYears(const std::string& folder);
 
 // The refusal of a year that is not offered (field "tax-year").
 Refusal UnknownTaxYear(const TaxYearCatalogue& catalogue);
+// The refusal of a year asked for that is not offered: its file's reason
+// when a file named for it was refused, else the years offered.
+Refusal RefusedTaxYear(const TaxYearCatalogue& catalogue, int year);
+
+// The year of assessment that holds a day by the calendar alone (1 March
+// to the end of February): 01/06/2026 lies in 2027.
+int TaxYearOfDay(int day);
 
 // Reads "2027" as a year; nullopt for anything else.
 std::optional<int> ParseTaxYear(const std::string& text);

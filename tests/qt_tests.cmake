@@ -11,6 +11,7 @@ foreach(layer data gui cli)
   target_compile_definitions(${target} PRIVATE
     QUORIN_BIN_DIR="${QUORIN_OUT}"
     QUORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+    QUORIN_PLUGIN_DIR="${QUORIN_INSTALL_PLUGINDIR}"
     QUORIN_CLI="$<TARGET_FILE:quorin-cli>")
   if(layer STREQUAL "data")
     target_link_libraries(${target} PRIVATE quorin_report GTest::gtest)
@@ -21,7 +22,7 @@ foreach(layer data gui cli)
   else()
     target_link_libraries(${target} PRIVATE quorin_data nlohmann_json::nlohmann_json GTest::gtest)
     target_compile_definitions(${target} PRIVATE QUORIN_TEST_APP=QCoreApplication QUORIN_TEST_APP_HEADER=<QCoreApplication>)
-    add_dependencies(${target} quorin-cli)
+    add_dependencies(${target} quorin-cli quorin)
   endif()
   add_dependencies(${target} quorin_data_files)
   gtest_discover_tests(${target} DISCOVERY_TIMEOUT 120 PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")

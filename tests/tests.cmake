@@ -13,6 +13,7 @@ file(WRITE ${CMAKE_BINARY_DIR}/core_sources.txt "${QUORIN_CORE_LIST}\n")
 target_include_directories(quorin_core_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
 target_link_libraries(quorin_core_tests PRIVATE quorin_core GTest::gtest GTest::gtest_main)
 target_compile_definitions(quorin_core_tests PRIVATE QUORIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}"
+  QUORIN_PLUGIN_DIR="${QUORIN_INSTALL_PLUGINDIR}"
   QUORIN_CORE_LIST_FILE="${CMAKE_BINARY_DIR}/core_sources.txt")
 set_target_properties(quorin_core_tests PROPERTIES AUTOMOC OFF)
 gtest_discover_tests(quorin_core_tests DISCOVERY_TIMEOUT 60)
@@ -43,6 +44,11 @@ if(TARGET quorin_gui)
   if(QUORIN_DPKG_DEB)
     add_test(NAME StagedInstall.DebianPackageWorksForANewUser
       COMMAND ${CMAKE_SOURCE_DIR}/tests/install/staged_install_test.sh package ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR})
-    set_tests_properties(StagedInstall.DebianPackageWorksForANewUser PROPERTIES TIMEOUT 120)
+    set_tests_properties(StagedInstall.DebianPackageWorksForANewUser PROPERTIES TIMEOUT 600)
   endif()
 endif()
+
+# A package build configures with neither test framework installed.
+add_test(NAME Package.ConfiguresWithoutTestFrameworks
+  COMMAND sh -c "dir=$(mktemp -d) && ${CMAKE_COMMAND} -S ${CMAKE_SOURCE_DIR} -B \"$dir\" -DQUORIN_BUILD_TESTS=OFF \
+    -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON >/dev/null; status=$?; rm -rf \"$dir\"; exit $status")

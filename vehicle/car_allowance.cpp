@@ -13,7 +13,7 @@ namespace {
 double truncateTo(double v, double scale) { return std::floor(v * scale) / scale; }
 
 // The deemed private km of the days, truncated to cents of a km.
-double deemedPrivate(int days) { return truncateTo(18000.0 * days / 365, 100); }
+double deemedPrivate(int days, int yearDays) { return truncateTo(18000.0 * days / yearDays, 100); }
 
 double limitedByAllowance(double claim, double allowance) {
   return allowance != 0 && claim > allowance ? allowance : claim;
@@ -21,12 +21,12 @@ double limitedByAllowance(double claim, double allowance) {
 
 }  // namespace
 
-DistanceSplit SplitDistance(double closeKm, double openKm, double logBookKm, int days) {
+DistanceSplit SplitDistance(double closeKm, double openKm, double logBookKm, int days, int yearDays) {
   DistanceSplit s;
   const double total = closeKm - openKm;
   s.total = total;
-  const auto deemedSplit = [&s, total, days] {
-    s.priv = deemedPrivate(days);
+  const auto deemedSplit = [&s, total, days, yearDays] {
+    s.priv = deemedPrivate(days, yearDays);
     if (s.priv > total) {
       s.business = 0;
       s.priv = total;
@@ -35,7 +35,7 @@ DistanceSplit SplitDistance(double closeKm, double openKm, double logBookKm, int
     }
   };
   if (total > 32000) {
-    s.business = 14000.0 * days / 365;
+    s.business = 14000.0 * days / yearDays;
     s.priv = truncateTo(total - s.business, 100);
   } else {
     deemedSplit();
@@ -44,10 +44,10 @@ DistanceSplit SplitDistance(double closeKm, double openKm, double logBookKm, int
     s.business = 0;
     s.priv = total;
   }
-  if (days < 365 && total < 32001) {
-    const double limit = 32000.0 * days / 365;
+  if (days < yearDays && total < 32001) {
+    const double limit = 32000.0 * days / yearDays;
     if (total > limit) {
-      s.business = truncateTo(limit - 18000.0 * days / 365, 100);
+      s.business = truncateTo(limit - 18000.0 * days / yearDays, 100);
       s.priv = total - s.business;
     } else {
       deemedSplit();
@@ -67,12 +67,13 @@ DistanceSplit SplitDistance(double closeKm, double openKm, double logBookKm, int
 DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year) {
   DeemedCostClaim r;
   const int days = in.days();
-  r.split = SplitDistance(in.closeKm, in.openKm, in.logBookKm, days);
+  const int yearDays = year.days();
+  r.split = SplitDistance(in.closeKm, in.openKm, in.logBookKm, days, yearDays);
   const VehicleCostBand& band = LookupVehicleCostScale(in.value, year);
   r.band = band.band;
   r.fixedCost = band.fixedCost;
   double fixed = r.split.total >= 1 ? band.fixedCost / r.split.total : 0;
-  if (days > 0 && days < 365) fixed *= static_cast<double>(days) / 365;
+  if (days > 0 && days < yearDays) fixed *= static_cast<double>(days) / yearDays;
   r.fixedPerKm = truncateTo(fixed, 1000000) * 100;
   r.fuelPerKm = in.includeFuel ? band.fuel * 100 : 0;
   r.maintenancePerKm = in.includeMaintenance ? band.maintenance * 100 : 0;
@@ -82,17 +83,18 @@ DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in, const tax::T
   return r;
 }
 
-ActualCostClaim CalcActualCostClaim(const TravelAllowanceInput& in) {
+ActualCostClaim CalcActualCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year) {
   ActualCostClaim r;
   const int days = in.days();
+  const int yearDays = year.days();
   r.totalCosts = in.fuel + in.maintenance + in.insurance + in.other + in.wearAndTear + in.lease;
-  r.split = SplitDistance(in.closeKm, in.openKm, in.logBookKm, days);
+  r.split = SplitDistance(in.closeKm, in.openKm, in.logBookKm, days, yearDays);
   if (in.closeKm == 0 && in.openKm == 0 && in.logBookKm == 0) {
     // No distances: the private use is a share of the value of the car.
-    double priv = in.value * 0.025 * 12 * days / 365;
+    double priv = in.value * 0.025 * 12 * days / yearDays;
     if (in.value > 0) {
-      if (in.includeFuel) priv -= in.value * 0.0022 * days / 365 * 12;
-      if (in.includeMaintenance) priv -= in.value * 0.0018 * days / 365 * 12;
+      if (in.includeFuel) priv -= in.value * 0.0022 * days / yearDays * 12;
+      if (in.includeMaintenance) priv -= in.value * 0.0018 * days / yearDays * 12;
     }
     // Shown as at most the costs, so that costs - private use = claim.
     r.privateUse = priv > r.totalCosts ? r.totalCosts : priv;
@@ -115,7 +117,7 @@ CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in, const tax::T
   r.method = in.RecordsKept == 1 ? 1 : 0;
   const bool noDeemedClaim = in.value == 0 || r.days == 0 || in.logBookKm == 0;
   if (!noDeemedClaim && r.method == 0) r.deemed = CalcDeemedCostClaim(in, year);
-  if (r.method == 1) r.actual = CalcActualCostClaim(in);
+  if (r.method == 1) r.actual = CalcActualCostClaim(in, year);
   return r;
 }
 

@@ -53,7 +53,7 @@ struct DistanceSplit {
 // Deemed business and private km of the distance travelled over the days,
 // the log book's business km winning over the deemed split. A log book
 // above a positive total distance counts as the total distance.
-DistanceSplit SplitDistance(double closeKm, double openKm, double logBookKm, int days);
+DistanceSplit SplitDistance(double closeKm, double openKm, double logBookKm, int days, int yearDays);
 
 struct DeemedCostClaim {
   DistanceSplit split;
@@ -75,7 +75,7 @@ struct ActualCostClaim {
 };
 
 DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year);
-ActualCostClaim CalcActualCostClaim(const TravelAllowanceInput& in);
+ActualCostClaim CalcActualCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year);
 
 struct CarAllowanceResult {
   int days = 0;

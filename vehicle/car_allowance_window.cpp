@@ -127,7 +127,9 @@ CarAllowanceWindow::CarAllowanceWindow(WindowContext& context, QWidget* parent)
     const std::string n = name;
     const int decimals = n == "numDTotalPerKm" ? 1 : n.find("PerKm") != std::string::npos ? 4 : 2;
     auto* f = EntryField::display(QString::fromLatin1(name), decimals, deemedPane_);
-    d->addWidget(new QLabel(caption, deemedPane_), r, 0);
+    auto* label = new QLabel(caption, deemedPane_);
+    f->setCaption(label);
+    d->addWidget(label, r, 0);
     d->addWidget(f, r++, 1);
   }
   actualPane_ = new QGroupBox(tr("Actual costs"), this);
@@ -139,11 +141,17 @@ CarAllowanceWindow::CarAllowanceWindow(WindowContext& context, QWidget* parent)
       {"numAPrivUse", tr("Less private use")}, {"numAClaim", tr("Deduction claim")}};
   r = 0;
   for (const auto& [name, caption] : actual) {
-    a->addWidget(new QLabel(caption, actualPane_), r, 0);
-    a->addWidget(EntryField::display(QString::fromLatin1(name), 2, actualPane_), r++, 1);
+    auto* label = new QLabel(caption, actualPane_);
+    auto* f = EntryField::display(QString::fromLatin1(name), 2, actualPane_);
+    f->setCaption(label);
+    a->addWidget(label, r, 0);
+    a->addWidget(f, r++, 1);
   }
-  a->addWidget(new QLabel(tr("Deduction claim"), actualPane_), 0, 2);
-  a->addWidget(EntryField::display(QStringLiteral("numAClaim2"), 2, actualPane_), 0, 3);
+  auto* claimLabel = new QLabel(tr("Deduction claim"), actualPane_);
+  auto* claim2 = EntryField::display(QStringLiteral("numAClaim2"), 2, actualPane_);
+  claim2->setCaption(claimLabel);
+  a->addWidget(claimLabel, 0, 2);
+  a->addWidget(claim2, 0, 3);
   body()->addWidget(deemedPane_);
   body()->addWidget(actualPane_);
   logBookCut_ = new QLabel(tr("The business km of the log book were cut to the total distance travelled."), this);
@@ -253,8 +261,10 @@ void CarAllowanceWindow::PrintCarAll1(int choice) {
   {
     Busy busy;
     CarAllowanceCalc();
-    if (writeRecord(travelDeductionRecord(input(), result_, frame_->employeeName().toStdString())))
-      launch(carAllowanceReport(input()), QString::fromLatin1(kCarAllowanceTitle), choice);
+    Print p;
+    p.record = travelDeductionRecord(input(), result_, frame_->employeeName().toStdString());
+    p.taxYear = true;
+    print(carAllowanceReport(input()), QString::fromLatin1(kCarAllowanceTitle), choice, std::move(p));
   }
   hideFrame(frame_);
 }

@@ -52,7 +52,8 @@ void valueVehicle(CompanyCarRecord& car, CompanyCarFigures& f, double autoSplitD
 
   if (car.MaintIncluded == 0 || car.MaintIncluded == 1) {
     const double m = rate / 100;
-    f.IRP53802 = roundHalfEven(car.CCPrice * m * 12 * (f.CCMonths / 365.0));
+    // The days held of the year's days; the daily value above keeps 366.
+    f.IRP53802 = roundHalfEven(car.CCPrice * m * 12 * (f.CCMonths / static_cast<double>(year.days())));
     f.MonFB80 = roundHalfEven(car.CCPrice * m * 0.8);
     f.MonFB20 = roundHalfEven(car.CCPrice * m * 0.2);
     const double fortnight = roundHalfEven(car.CCPrice * m * 12 / 26);

@@ -147,6 +147,11 @@ CompanyCarWindow::CompanyCarWindow(WindowContext& context, QWidget* parent)
   });
   autoSplit_ = new QCheckBox(tr("Auto-calculate f/benefit splits"), this);
   autoSplit_->setObjectName(QStringLiteral("chkAutoCalc3802"));
+  // Its place is kept while it is hidden, so that the buttons below never
+  // move under the pointer as vehicles are added or deleted.
+  QSizePolicy keepPlace = autoSplit_->sizePolicy();
+  keepPlace.setRetainSizeWhenHidden(true);
+  autoSplit_->setSizePolicy(keepPlace);
   grid->addWidget(autoSplit_, row++, 0, 1, 2);
   connect(autoSplit_, &QCheckBox::toggled, this, [this](bool on) {
     if (showing_) return;
@@ -159,8 +164,11 @@ CompanyCarWindow::CompanyCarWindow(WindowContext& context, QWidget* parent)
   auto* resultGrid = new QGridLayout(results);
   int r = 0;
   for (const Result& res : kResults) {
-    resultGrid->addWidget(new QLabel(tr(res.caption), results), r, 0);
-    resultGrid->addWidget(EntryField::display(QString::fromLatin1(res.field), res.decimals, results), r++, 1);
+    auto* label = new QLabel(tr(res.caption), results);
+    auto* f = EntryField::display(QString::fromLatin1(res.field), res.decimals, results);
+    f->setCaption(label);
+    resultGrid->addWidget(label, r, 0);
+    resultGrid->addWidget(f, r++, 1);
   }
   columns->addWidget(results, 0, Qt::AlignTop);
 
@@ -326,8 +334,11 @@ void CompanyCarWindow::CompCarPrint(int choice) {
     Busy busy;
     run_ = PrintCalc(reg(), taxYear());
     showResults();
-    if (writeRows(compcarRows(reg(), run_)))
-      launch(kCompCarReport, QString::fromLatin1(kCompCarTitle), choice);
+    Print p;
+    p.rows = compcarRows(reg(), run_);
+    p.taxYear = true;
+    p.extras = compcarTotals(run_);
+    print(kCompCarReport, QString::fromLatin1(kCompCarTitle), choice, std::move(p));
   }
   hideFrame(frame_);
   applyControls(false);

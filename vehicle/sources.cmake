@@ -5,6 +5,7 @@ list(APPEND QUORIN_CORE_SOURCES
   vehicle/company_car.cpp
   vehicle/vehicle_fields.cpp
   vehicle/vehicle_records.cpp
+  vehicle/register_file.cpp
 )
 
 # windows

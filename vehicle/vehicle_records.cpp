@@ -114,6 +114,10 @@ FeedRecord travelDeductionRecord(const TravelAllowanceInput& in, const CarAllowa
   return rec;
 }
 
+std::vector<FeedField> compcarTotals(const CompanyCarRun& run) {
+  return {{"TotAdjustTaxableInc", run.TotAdjustTaxableInc}, {"TotAdjustTaxableIncSARS", run.TotAdjustTaxableIncSARS}};
+}
+
 FeedRows compcarRows(const CompanyCarRegister& reg, const CompanyCarRun& run) {
   FeedRows rows{"compcar", {}};
   const int n = reg.count();

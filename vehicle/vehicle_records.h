@@ -45,6 +45,10 @@ FeedRecord travelDeductionRecord(const TravelAllowanceInput& in, const CarAllowa
 // One compcar row per vehicle, in register order.
 FeedRows compcarRows(const CompanyCarRegister& reg, const CompanyCarRun& run);
 
+// The register's totals as the window shows them under the vehicles
+// (TotAdjustTaxableInc, TotAdjustTaxableIncSARS), printed below the rows.
+std::vector<FeedField> compcarTotals(const CompanyCarRun& run);
+
 // The traveldeduction and compcar tables, made from the records above so
 // that the two cannot drift apart.
 std::vector<FeedTableSchema> vehicleFeedTables();

@@ -2,16 +2,20 @@
 
 #include "shell/session_state.h"
 #include "widgets/setup_panel.h"
+#include "common/clock.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "report/report_control.h"
 #include "report/report_store.h"
@@ -28,11 +32,18 @@ CalculatorWindow::CalculatorWindow(WindowContext& context, const QString& name, 
   setWindowTitle(caption);
   setAttribute(Qt::WA_DeleteOnClose);
   auto* outer = new QVBoxLayout(this);
-  // Never squeezed below what the fields and buttons need.
+  // Never squeezed below what the fields and buttons need, or below the
+  // room the main window's area leaves: the fields and frames then scroll
+  // inside the window, the buttons below them stay in view.
   outer->setSizeConstraint(QLayout::SetMinimumSize);
-  body_ = new QVBoxLayout;
+  scroll_ = new BodyScrollArea(this);
+  auto* contents = new QWidget(scroll_);
+  contents->setObjectName(QStringLiteral("wgtBody"));
+  body_ = new QVBoxLayout(contents);
+  body_->setContentsMargins(0, 0, 0, 0);
+  scroll_->setWidget(contents);
   buttons_ = new QHBoxLayout;
-  outer->addLayout(body_);
+  outer->addWidget(scroll_, 1);
   outer->addLayout(buttons_);
 }
 
@@ -50,7 +61,7 @@ EntryField* CalculatorWindow::addField(QGridLayout* grid, int row, int column, c
   auto* field = new EntryField(name, limit, this);
   if (!caption.isEmpty()) {
     auto* label = new QLabel(caption, this);
-    label->setBuddy(field);
+    field->setCaption(label);
     grid->addWidget(label, row, column);
   }
   grid->addWidget(field, row, column + 1);
@@ -61,7 +72,11 @@ EntryField* CalculatorWindow::addField(QGridLayout* grid, int row, int column, c
 EntryField* CalculatorWindow::addResult(QGridLayout* grid, int row, int column, const QString& caption,
                                         const QString& name, int decimals) {
   auto* field = EntryField::display(name, decimals, this);
-  if (!caption.isEmpty()) grid->addWidget(new QLabel(caption, this), row, column);
+  if (!caption.isEmpty()) {
+    auto* label = new QLabel(caption, this);
+    field->setCaption(label);
+    grid->addWidget(label, row, column);
+  }
   grid->addWidget(field, row, column + 1);
   return field;
 }
@@ -131,6 +146,9 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
 
 void CalculatorWindow::adoptField(EntryField* field) {
   connect(field, &EntryField::refused, this, [this](const Refusal& r) { refuse(r); });
+  connect(field, &EntryField::entered, this, [this, field] { lastField_ = field; });
+  // A new attempt: its refusal is shown even if it reads as the last one.
+  connect(field, &QLineEdit::textEdited, this, [this] { lastRefusal_.clear(); });
 }
 
 QPushButton* CalculatorWindow::addButton(const QString& name, const QString& caption, bool mainButton) {
@@ -149,16 +167,54 @@ void CalculatorWindow::addFrame(QWidget* frame) {
 }
 
 void CalculatorWindow::showFrame(QWidget* frame) {
+  if (!frame->isVisible()) {
+    // Where the typing went before, to go back there when the frame closes.
+    // A button that opened the frame took the focus only by being clicked:
+    // the typing was in the last field.
+    QWidget* before = focusWidget();
+    if (!before || std::find(mainButtons_.begin(), mainButtons_.end(), before) != mainButtons_.end())
+      before = lastField_ ? lastField_.data() : before;
+    focusBefore_ = before && !frame->isAncestorOf(before) ? before : focusBefore_.data();
+  }
   for (auto* b : mainButtons_) b->setEnabled(false);
   frame->show();
   frame->raise();
   fitToContents(Fit::Grow);
+  scroll_->bringIntoView(frame);
+  // The typing goes into the frame, never behind it.
+  if (QWidget* first = firstFieldIn(frame)) first->setFocus(Qt::TabFocusReason);
 }
 
 void CalculatorWindow::hideFrame(QWidget* frame) {
   frame->hide();
   for (auto* b : mainButtons_) b->setEnabled(true);
   fitToContents(Fit::Contents);
+  if (focusBefore_ && focusBefore_->isVisibleTo(this) && focusBefore_->isEnabled()) {
+    focusBefore_->setFocus(Qt::TabFocusReason);
+    scroll_->bringIntoView(focusBefore_);
+  }
+  focusBefore_ = nullptr;
+}
+
+QWidget* CalculatorWindow::firstFieldIn(QWidget* frame) {
+  QWidget* firstFocusable = nullptr;
+  for (QWidget* w = frame->nextInFocusChain(); w && w != frame; w = w->nextInFocusChain()) {
+    if (!frame->isAncestorOf(w)) continue;
+    if (!w->isVisibleTo(frame) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    if (auto* f = qobject_cast<EntryField*>(w); f && !f->isReadOnly()) return f;
+    if (!firstFocusable) firstFocusable = w;
+  }
+  return firstFocusable;
+}
+
+void CalculatorWindow::keyPressEvent(QKeyEvent* event) {
+  // Esc closes the window as its close box does (a window may refuse).
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    event->accept();
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 bool CalculatorWindow::acceptFields() {
@@ -171,7 +227,11 @@ bool CalculatorWindow::acceptFields() {
   return true;
 }
 
-void CalculatorWindow::refuse(const Refusal& r) {
+void CalculatorWindow::refuse(const Refusal& given) {
+  // Every refusal names its field as the window captions it.
+  Refusal r = given;
+  if (auto* f = findChild<EntryField*>(QString::fromStdString(r.field)))
+    r.message = captioned(f->limit(), r.message);
   const std::string key = r.field + '\n' + r.title + '\n' + r.message;
   const qint64 now = QDateTime::currentMSecsSinceEpoch();
   if (key != lastRefusal_ || now - lastRefusalAt_ > 400)
@@ -182,6 +242,7 @@ void CalculatorWindow::refuse(const Refusal& r) {
     // A refused field in a hidden frame (a stored setting) is shown.
     for (QWidget* frame : frames_)
       if (frame->isAncestorOf(w) && !frame->isVisible()) showFrame(frame);
+    scroll_->bringIntoView(w);
     w->setFocus(Qt::OtherFocusReason);
     if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
   }
@@ -198,15 +259,27 @@ const tax::TaxYear& CalculatorWindow::taxYear() {
 
 void CalculatorWindow::offerTaxYears(SetupPanel* panel) {
   if (!state().taxYears) state().loadTaxYears();
-  panel->offerTaxYears(*state().taxYears, state().taxYear().year);
+  yearPanel_ = panel;
+  const int inForce = state().taxYears->inForce(today()) ? state().taxYears->inForce(today())->year : 0;
+  panel->offerTaxYears(*state().taxYears, state().TaxYearChosen, inForce);
 }
 
-void CalculatorWindow::takeTaxYear(const SetupPanel* panel) {
-  const int year = panel->taxYear();
-  if (year == state().taxYear().year || !state().chooseTaxYear(year)) return;
-  // This window follows the year at once; the main window tells the others.
-  taxYearChosen();
+void CalculatorWindow::takeTaxYear(SetupPanel* panel) {
+  // A panel filled before another window chose a year writes nothing back:
+  // only a choice changed in it is taken.
+  if (!panel->taxYearChanged()) return;
+  const int before = state().taxYear().year;
+  if (!state().chooseTaxYear(panel->taxYear())) return;
+  offerTaxYears(panel);
+  // This window follows the year at once; the main window keeps the choice
+  // and tells the others.
+  if (state().taxYear().year != before) taxYearChosen();
   if (context_.taxYearChanged) context_.taxYearChanged();
+}
+
+void CalculatorWindow::followTaxYear() {
+  if (yearPanel_) offerTaxYears(yearPanel_);
+  taxYearChosen();
 }
 
 std::optional<SettingsRecord> CalculatorWindow::loadSettings() {
@@ -234,6 +307,7 @@ bool CalculatorWindow::writeRecord(const FeedRecord& record) {
     reportFailure(tr("Report"), *e);
     return false;
   }
+  written_ = record;
   return true;
 }
 
@@ -242,11 +316,23 @@ bool CalculatorWindow::writeRows(const FeedRows& rows) {
     reportFailure(tr("Report"), *e);
     return false;
   }
+  writtenRows_ = rows;
   return true;
 }
 
 bool CalculatorWindow::launch(const char* reportFile, const QString& title, int choice) {
-  return launchReport(context_.report, state(), reportFile, title, choice);
+  Print p;
+  p.record = std::exchange(written_, std::nullopt);
+  p.rows = std::exchange(writtenRows_, std::nullopt);
+  return print(reportFile, title, choice, std::move(p));
+}
+
+bool CalculatorWindow::print(const char* reportFile, const QString& title, int choice, Print print) {
+  PrintData data{std::move(print.record), std::move(print.rows),
+                 makeReportRun(print.taxYear ? &taxYear() : nullptr, print.settings ? &*print.settings : nullptr,
+                               print.settingsFields, false, print.language)};
+  data.run.extras = std::move(print.extras);
+  return launchReport(context_.report, state(), reportFile, title, choice, std::move(data));
 }
 
 

@@ -6,6 +6,7 @@
 // calculation.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
 #include <optional>
@@ -72,7 +73,7 @@ class CalculatorWindow : public QWidget {
   // Checks every entry field; the first refused one gets its message and
   // the focus, and false is returned.
   bool acceptFields();
-  void refuse(const Refusal& refusal);
+  void refuse(const Refusal& refusal);  // the message begins with the field's caption
   void reportFailure(const QString& title, const std::string& error);
 
   // The tax year in use for the run (the session's).
@@ -80,7 +81,7 @@ class CalculatorWindow : public QWidget {
   // The Setup frame's "Tax year" choice: offered when the frame is filled,
   // taken when its O&K is pressed (kept for the installation).
   void offerTaxYears(SetupPanel* panel);
-  void takeTaxYear(const SetupPanel* panel);
+  void takeTaxYear(SetupPanel* panel);
 
   std::optional<SettingsRecord> loadSettings();
   bool saveSettings(const SettingsRecord& record, std::uint32_t fields);
@@ -89,8 +90,23 @@ class CalculatorWindow : public QWidget {
   // reported and false returned.
   bool writeRecord(const FeedRecord& record);
   bool writeRows(const FeedRows& rows);
-  // Runs the report beside the program: preview (choice 0, with the title)
-  // or printer (choice 1).
+  // One print: writes the record and rows and runs the report beside the
+  // program from them (preview with the title for choice 0, printer for 1).
+  // A tax printout states the year in use and the settings given; a
+  // failure has been reported when false is returned.
+  struct Print {
+    std::optional<FeedRecord> record;
+    std::optional<FeedRows> rows;
+    bool taxYear = false;
+    std::optional<SettingsRecord> settings;
+    std::uint32_t settingsFields = 0;
+    int language = 0;
+    std::vector<FeedField> extras;
+  };
+  bool print(const char* reportFile, const QString& title, int choice, Print print);
+  // The same for a record and rows written just before with writeRecord
+  // and writeRows: the report is laid out from them, without a year or
+  // settings of its own.
   bool launch(const char* reportFile, const QString& title, int choice);
 
   using Busy = BusyCursor;
@@ -101,8 +117,11 @@ class CalculatorWindow : public QWidget {
   virtual void activated() {}
 
  public:
-  // Another tax year was chosen (in this window or another): the windows
-  // whose date fields follow the year set their dates and limits here.
+  // Another tax year was chosen (in this window or another): the Setup
+  // frame's choice shows it, then taxYearChosen().
+  void followTaxYear();
+  // The windows whose date fields follow the year set their dates and
+  // limits here.
   virtual void taxYearChosen() {}
 
  protected:
@@ -113,6 +132,8 @@ class CalculatorWindow : public QWidget {
   // the main window's area too.
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
+  // Esc closes the window as its close box does.
+  void keyPressEvent(QKeyEvent* event) override;
 
   template <class T = QWidget>
   T* field(const QString& name) const {
@@ -120,8 +141,14 @@ class CalculatorWindow : public QWidget {
   }
 
  private:
+  // The first field of a frame the typing goes to when it is shown.
+  static QWidget* firstFieldIn(QWidget* frame);
+
   WindowContext& context_;
+  BodyScrollArea* scroll_;
   QVBoxLayout* body_;
+  QPointer<QWidget> focusBefore_;
+  QPointer<EntryField> lastField_;  // the last field that had the focus
   QHBoxLayout* buttons_;
   std::vector<QPushButton*> mainButtons_;
   std::vector<QWidget*> frames_;
@@ -130,6 +157,9 @@ class CalculatorWindow : public QWidget {
   std::string lastRefusal_;
   qint64 lastRefusalAt_ = 0;
   bool shownOnce_ = false;
+  std::optional<FeedRecord> written_;  // what writeRecord and writeRows last wrote, for launch
+  std::optional<FeedRows> writtenRows_;
+  SetupPanel* yearPanel_ = nullptr;  // the Setup frame offering the tax year, a child
   bool activating_ = false;
 };
 

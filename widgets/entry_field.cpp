@@ -1,6 +1,7 @@
 #include "widgets/entry_field.h"
 
 #include <QFocusEvent>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
@@ -60,7 +61,29 @@ EntryField* EntryField::display(const QString& name, int decimals, QWidget* pare
 
 void EntryField::setLimit(const FieldLimit& limit) {
   limit_ = limit;
+  if (limit_.caption.empty()) limit_.caption = caption_.toStdString();
   if (limit.kind == FieldKind::Text && limit.maxLength > 0) setMaxLength(limit.maxLength);
+}
+
+QString EntryField::plainCaption(const QString& text) {
+  QString plain = text;
+  plain.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QChar(1), QLatin1Char('&'));
+  plain = plain.simplified();  // line breaks and tabs become single blanks
+  while (plain.endsWith(QLatin1Char(':'))) plain = plain.chopped(1).trimmed();
+  return plain;
+}
+
+void EntryField::setCaption(const QString& caption) {
+  caption_ = plainCaption(caption);
+  setAccessibleName(caption_);
+  // The window's caption names the field in its messages, unless its limit
+  // already carries the same one.
+  limit_.caption = caption_.toStdString();
+}
+
+void EntryField::setCaption(QLabel* label) {
+  label->setBuddy(this);
+  setCaption(label->text());
 }
 
 QString EntryField::maskedText(double v) const {
@@ -115,6 +138,7 @@ void EntryField::onTextEdited() {
 
 void EntryField::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
+  emit entered();
   if (!isReadOnly() && event->reason() != Qt::PopupFocusReason)
     QTimer::singleShot(0, this, [this] { selectAll(); });  // typing replaces the shown value
 }

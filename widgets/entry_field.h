@@ -11,6 +11,8 @@
 #pragma once
 
 #include <QLineEdit>
+
+class QLabel;
 #include <optional>
 
 #include "common/field_limits.h"
@@ -31,7 +33,18 @@ class EntryField : public QLineEdit {
   void setDayNumber(int day) { setValue(day); }
 
   const FieldLimit& limit() const { return limit_; }
+  // A new limit keeps the field's caption when it brings none.
   void setLimit(const FieldLimit& limit);
+
+  // The caption the window shows beside the field: its accessible name (a
+  // screen reader says "Total tax deduction 4 783.08") and the first words
+  // of its refusals. The label is tied to the field (its buddy).
+  void setCaption(const QString& caption);
+  void setCaption(QLabel* label);
+  QString caption() const { return caption_; }
+  // The caption as a screen reader and a message say it: no access-key
+  // ampersand, no line breaks, no trailing colon.
+  static QString plainCaption(const QString& text);
 
   // Why the current text is refused, if it is.
   std::optional<Refusal> refusal() const;
@@ -44,6 +57,7 @@ class EntryField : public QLineEdit {
 
  signals:
   void valueChanged(double value);
+  void entered();  // the field got the focus
   void refused(const quorin::Refusal& refusal);
 
  protected:
@@ -54,6 +68,7 @@ class EntryField : public QLineEdit {
   void onEditingFinished();
 
   FieldLimit limit_;
+  QString caption_;
   double value_ = 0;
   bool announcing_ = false;
 };

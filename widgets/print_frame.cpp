@@ -23,8 +23,10 @@ PrintFrame::PrintFrame(const Options& o, QWidget* parent) : QGroupBox(tr("Print"
     grid->addWidget(afrikaans_, row++, 1);
   }
   if (o.employeeName) {
-    grid->addWidget(new QLabel(o.nameCaption, this), row, 0);
+    auto* label = new QLabel(o.nameCaption, this);
+    grid->addWidget(label, row, 0);
     name_ = new EntryField(o.nameField, FieldLimit{FieldKind::Text, 0, 0, 0, 50}, this);
+    name_->setCaption(label);
     grid->addWidget(name_, row++, 1);
     grid->addWidget(new QLabel(tr("(max.50 chrs.)"), this), row++, 1);
   }

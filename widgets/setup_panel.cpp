@@ -62,8 +62,10 @@ SetupPanel::SetupPanel(const QString& name, std::uint32_t fields, QWidget* paren
       connect(f, &EntryField::valueChanged, this, [this, member](double v) { kept_.*member = v; });
     }
   if (fields & kUIFLimit) {
-    grid->addWidget(new QLabel(tr("UIF monthly limit"), this), row, 0);
+    auto* label = new QLabel(tr("UIF monthly limit"), this);
+    grid->addWidget(label, row, 0);
     auto* f = new EntryField(QStringLiteral("numUIFLimit"), limitOf(kUIFLimit), this);
+    f->setCaption(label);
     grid->addWidget(new QLabel(tr("R"), this), row, 1, Qt::AlignRight);
     grid->addWidget(f, row++, 2);
     connect(f, &EntryField::valueChanged, this, [this](double v) { kept_.UIFLimit = v; });
@@ -113,7 +115,9 @@ SetupPanel::SetupPanel(const QString& name, std::uint32_t fields, QWidget* paren
 EntryField* SetupPanel::addPercent(const QString& name, const QString& caption, int row, const FieldLimit& limit) {
   auto* grid = static_cast<QGridLayout*>(layout());
   auto* f = new EntryField(name, limit, this);
-  grid->addWidget(new QLabel(caption, this), row, 0);
+  auto* label = new QLabel(caption, this);
+  f->setCaption(label);
+  grid->addWidget(label, row, 0);
   grid->addWidget(new QLabel(QStringLiteral("%"), this), row, 1, Qt::AlignRight);
   grid->addWidget(f, row, 2);
   return f;
@@ -144,8 +148,9 @@ void SetupPanel::setRecord(const SettingsRecord& r) {
 
 SettingsRecord SetupPanel::record() const { return kept_; }
 
-void SetupPanel::offerTaxYears(const tax::TaxYearCatalogue& years, int chosen) {
+void SetupPanel::offerTaxYears(const tax::TaxYearCatalogue& years, int chosen, int inForce) {
   years_ = &years;
+  inForce_ = inForce;
   if (!taxYear_) {
     auto* grid = static_cast<QGridLayout*>(layout());
     const int row = grid->rowCount();
@@ -156,27 +161,41 @@ void SetupPanel::offerTaxYears(const tax::TaxYearCatalogue& years, int chosen) {
     taxYearSource_ = new QLabel(this);
     taxYearSource_->setObjectName(QStringLiteral("lblTaxYearSource"));
     taxYearSource_->setWordWrap(true);
+    taxYearRefused_ = new QLabel(this);
+    taxYearRefused_->setObjectName(QStringLiteral("lblTaxYearRefused"));
+    taxYearRefused_->setWordWrap(true);
+    taxYearRefused_->setStyleSheet(QStringLiteral("color: darkred"));
     grid->addWidget(caption, row, 0);
-    grid->addWidget(taxYear_, row, 1);
+    grid->addWidget(taxYear_, row, 1, 1, 2);
     grid->addWidget(taxYearSource_, row + 1, 0, 1, 3);
+    grid->addWidget(taxYearRefused_, row + 2, 0, 1, 3);
     connect(taxYear_, &QComboBox::currentIndexChanged, this, [this] {
-      const tax::TaxYear* y = years_ ? years_->find(taxYear()) : nullptr;
+      const int year = taxYear();
+      const tax::TaxYear* y = years_ ? years_->find(year == 0 ? inForce_ : year) : nullptr;
       taxYearSource_->setText(y ? QString::fromStdString(y->source) : QString());
     });
     // O&K stays last.
     grid->removeWidget(ok_);
-    grid->addWidget(ok_, row + 2, 2);
+    grid->addWidget(ok_, row + 3, 2);
   }
-  QSignalBlocker block(taxYear_);
-  taxYear_->clear();
-  for (int year : years.offered()) taxYear_->addItem(QString::number(year), year);
-  taxYear_->setCurrentIndex(std::max(0, taxYear_->findData(chosen)));
-  const tax::TaxYear* y = years.find(taxYear());
+  {
+    QSignalBlocker block(taxYear_);
+    taxYear_->clear();
+    taxYear_->addItem(tr("the year in force (%1)").arg(inForce), 0);
+    for (int year : years.offered()) taxYear_->addItem(QString::number(year), year);
+    taxYear_->setCurrentIndex(std::max(0, taxYear_->findData(chosen)));
+  }
+  offeredYear_ = taxYear();
+  const tax::TaxYear* y = years.find(offeredYear_ == 0 ? inForce : offeredYear_);
   taxYearSource_->setText(y ? QString::fromStdString(y->source) : QString());
+  QStringList refused;
+  for (const std::string& why : years.refused) refused << QString::fromStdString(why);
+  taxYearRefused_->setText(refused.join(QLatin1Char('\n')));
+  taxYearRefused_->setVisible(!refused.isEmpty());
 }
 
 int SetupPanel::taxYear() const {
-  return taxYear_ && taxYear_->currentIndex() >= 0 ? taxYear_->currentData().toInt() : tax::kDefaultTaxYear;
+  return taxYear_ && taxYear_->currentIndex() >= 0 ? taxYear_->currentData().toInt() : 0;
 }
 
 }  // namespace quorin

@@ -33,10 +33,14 @@ class SetupPanel : public QGroupBox {
   std::uint32_t fields() const { return fields_; }
   QPushButton* okButton() const { return ok_; }
 
-  // The "Tax year" choice (cboTaxYear) with the chosen file's source beside
-  // it (lblTaxYearSource); not part of the Setup row.
-  void offerTaxYears(const tax::TaxYearCatalogue& years, int chosen);
+  // The "Tax year" choice (cboTaxYear): "the year in force" (0, the
+  // default) or a fixed year, with the source of the year it gives beside it
+  // (lblTaxYearSource) and every refused year file's reason below
+  // (lblTaxYearRefused); not part of the Setup row.
+  void offerTaxYears(const tax::TaxYearCatalogue& years, int chosen, int inForce);
   int taxYear() const;
+  // Whether the user changed the choice since it was offered.
+  bool taxYearChanged() const { return taxYear_ && taxYear() != offeredYear_; }
 
  signals:
   void confirmed();  // "O&K"
@@ -48,6 +52,9 @@ class SetupPanel : public QGroupBox {
   QPushButton* ok_;
   QComboBox* taxYear_ = nullptr;
   QLabel* taxYearSource_ = nullptr;
+  QLabel* taxYearRefused_ = nullptr;
+  int offeredYear_ = 0;
+  int inForce_ = 0;
   const tax::TaxYearCatalogue* years_ = nullptr;
   QRadioButton* ta80_ = nullptr;
   QRadioButton* ta20_ = nullptr;

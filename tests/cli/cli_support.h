@@ -29,8 +29,17 @@ inline CliRun runProgram(const QString& program, const QStringList& args, const 
   return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};
 }
 
+// The command line's today in the tests: in 2026, the year of the worked
+// examples, unless the test names another day.
+inline QProcessEnvironment cliEnvironment(const QString& today = QStringLiteral("15/06/2025")) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QUORIN_TODAY"), today);
+  return env;
+}
+
 inline CliRun runCli(const QStringList& args, const QByteArray& input = {}) {
   QProcess p;
+  p.setProcessEnvironment(cliEnvironment());
   p.start(QStringLiteral(QUORIN_CLI), args);
   p.waitForStarted();
   if (!input.isEmpty()) p.write(input);

@@ -74,9 +74,12 @@ TEST_F(FinanceCliTest, LoansScheduleRowsAndPdf) {
 }
 
 TEST_F(FinanceCliTest, LoansRefuseWhatTheWindowRefuses) {
-  expectRefused({"loans", "--rate", "50.5"}, "Incorrect Interest Rate!", "The maximum interest rate allowed is 50%",
-                "numIntRate");
-  expectRefused({"loans", "--period", "601"}, "Incorrect Period!", "The maximum period  allowed is 600 months",
+  // The window's message, naming the field by its caption.
+  expectRefused({"loans", "--rate", "50.5"}, "Incorrect Interest Rate!",
+                "Interest rate: The maximum interest rate allowed is 50%", "numIntRate");
+  expectRefused({"loans", "--period", "601"}, "Incorrect Period!", "Period: The maximum period  allowed is 600 months",
+                "numPeriod");
+  expectRefused({"loans", "--period", "-1"}, "Incorrect Period!", "Period: The minimum period allowed is 0 months",
                 "numPeriod");
   EXPECT_EQ(runCli({"loans", "--mode", "sideways", "--data-dir", dir()}).status, 2);
   // A zero value: figures, but no record, and --pdf makes nothing.
@@ -97,8 +100,8 @@ TEST_F(FinanceCliTest, LoanBusterAndComparison) {
   EXPECT_EQ(j["window"]["NotCleared"], true);
   EXPECT_EQ(j["window"]["numAns1"][7].get<double>(), 0);
   EXPECT_FALSE(run({"loan-buster", "--rate", "12"}).contains("record"));
-  expectRefused({"loan-buster", "--period", "700"}, "Incorrect Period!", "The maximum period  allowed is 600 months",
-                "numPeriod");
+  expectRefused({"loan-buster", "--period", "700"}, "Incorrect Period!",
+                "Period: The maximum period  allowed is 600 months", "numPeriod");
 
   j = run({"loan-comparison", "--amount", "100000", "--rate", "12"});
   ASSERT_EQ(j["window"]["grdPayments"].size(), 7u);

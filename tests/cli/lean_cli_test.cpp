@@ -65,7 +65,7 @@ struct CliWithoutPrinter : ::testing::Test {
     ASSERT_TRUE(QDir(install.path()).mkpath("bin"));
     program = install.filePath("bin/quorin-cli");
     ASSERT_TRUE(QFile::copy(QStringLiteral(QUORIN_CLI), program));
-    pluginPath = install.filePath("lib/quorin/libquorin_pdf_printer.so");
+    pluginPath = install.filePath(QUORIN_PLUGIN_DIR "/libquorin_pdf_printer.so");
   }
   CliRun run(QStringList args) {
     args << "--data-dir" << QString::fromStdString(data.path());
@@ -98,7 +98,7 @@ TEST_F(CliWithoutPrinter, EveryOtherCallWorksAndAPrintSaysWhatIsMissing) {
 }
 
 TEST_F(CliWithoutPrinter, AFileThatIsNotThePrinterIsRefused) {
-  ASSERT_TRUE(QDir(install.path()).mkpath("lib/quorin"));
+  ASSERT_TRUE(QDir(install.path()).mkpath(QUORIN_PLUGIN_DIR));
   {
     QFile junk(pluginPath);
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));

@@ -87,7 +87,14 @@ TEST_F(TaxYearCliTest, DamagedAndAddedYearFiles) {
   QByteArray damaged = text;
   damaged.replace("\"primary\": 17820", "\"primary\": -17820");
   writeFile("tax-years/2027.json", damaged);
-  expectUnknownYear(run({"ruravuvo", "--income", "1", "--tax-year", "2027"}), "Tax year must be 2026");
+  // The year asked for is refused with its file's reason: file, field, value.
+  CliRun refused = run({"ruravuvo", "--income", "1", "--tax-year", "2027"});
+  EXPECT_EQ(refused.status, 2) << refused.out;
+  EXPECT_EQ(refused.json()["error"]["field"], "tax-year");
+  const std::string why = refused.json()["error"]["message"];
+  EXPECT_NE(why.find("tax-years/2027.json is refused: rebates.primary is -17820; it must be from 0"), std::string::npos)
+      << why;
+  EXPECT_NE(refused.err.find(why), std::string::npos);
   EXPECT_EQ(run({"ruravuvo", "--income", "1"}).status, 0);
 
   QByteArray next = text;

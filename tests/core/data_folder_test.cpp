@@ -1,6 +1,6 @@
-// Where the data files live: beside a program run from its build folder,
-// per user (seeded from the shipped files, never overwritten) when the
-// program is installed.
+// Where the data files live: beside a program run from its build folder;
+// when installed, the user's own files per user (seeded from the shipped
+// database, never overwritten) and the shipped ones where they are shipped.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -60,7 +60,7 @@ void shipDataFiles(const fs::path& folder) {
 TEST(InstallLayout, PartsAreFoundFromTheProgramsFolder) {
   EXPECT_EQ(sharedDataFolder("/usr/bin"), "/usr/share/quorin");
   EXPECT_EQ(sharedDataFolder("/stage/usr/bin/"), "/stage/usr/share/quorin");
-  EXPECT_EQ(pdfPrinterPath("/opt/q/bin"), "/opt/q/lib/quorin/libquorin_pdf_printer.so");
+  EXPECT_EQ(pdfPrinterPath("/opt/q/bin"), "/opt/q/" QUORIN_PLUGIN_DIR "/libquorin_pdf_printer.so");
 }
 
 TEST(DataFolder, ABuildFolderKeepsItsFilesBesideTheProgram) {
@@ -70,10 +70,11 @@ TEST(DataFolder, ABuildFolderKeepsItsFilesBesideTheProgram) {
   DataFolder f = chooseDataFolder(bin.string(), {s.path("xdg").string(), s.path("home").string()});
   EXPECT_FALSE(f.error);
   EXPECT_EQ(f.path, bin.string());
+  EXPECT_EQ(f.shipped, bin.string());
   EXPECT_FALSE(fs::exists(s.path("xdg"))) << "nothing is copied for a run beside the program";
 }
 
-TEST(DataFolder, AnInstalledProgramSeedsThePerUserFolderOnceAndNeverOverwrites) {
+TEST(DataFolder, AnInstalledProgramKeepsOnlyTheUsersOwnFilesInTheirFolder) {
   Scratch s;
   const fs::path bin = s.dir("root/usr/bin");
   const fs::path share = s.dir("root/usr/share/quorin");
@@ -85,27 +86,45 @@ TEST(DataFolder, AnInstalledProgramSeedsThePerUserFolderOnceAndNeverOverwrites) 
   ASSERT_FALSE(first.error) << *first.error;
   const fs::path user = s.path("xdg/quorin");
   EXPECT_EQ(first.path, user.string());
-  for (const char* name : {"Rudodeza.db", "Monthly.rpt", "Qrin.jpg", "qr2026Help.pdf", "tax-years/2027.json"})
-    EXPECT_EQ(read(user / name), read(share / name)) << name;
-  EXPECT_FALSE(fs::exists(user / "README.txt"));
+  EXPECT_EQ(first.shipped, share.string()) << "shipped files are read where they are shipped";
+  EXPECT_EQ(read(user / "Rudodeza.db"), "shipped database");
+  EXPECT_TRUE(fs::is_directory(user / "tax-years")) << "a place for the user's own year files";
+  for (const char* name : {"Monthly.rpt", "Qrin.jpg", "qr2026Help.pdf", "tax-years/2027.json", "README.txt"})
+    EXPECT_FALSE(fs::exists(user / name)) << name;
   EXPECT_FALSE(fs::exists(bin / "Rudodeza.db")) << "the program's folder is left alone";
 
-  // The user prints (the database changes) and saves settings; the package
-  // is updated with a new report file. The next start keeps the user's
-  // files and adds only what is new.
+  // The user prints and saves settings and drops in a year of their own;
+  // an update ships a new database. The next start keeps the user's files.
   write(user / "Rudodeza.db", "the user's last printouts");
   write(user / "Settings.db", "the user's settings");
+  write(user / "tax-years" / "2029.json", "the user's own year");
   write(share / "Rudodeza.db", "updated shipped database");
-  write(share / "Weekly.rpt", "new report");
-  write(share / "tax-years" / "2028.json", "next year");
   DataFolder again = chooseDataFolder(bin.string(), dirs);
   ASSERT_FALSE(again.error) << *again.error;
   EXPECT_EQ(read(user / "Rudodeza.db"), "the user's last printouts");
   EXPECT_EQ(read(user / "Settings.db"), "the user's settings");
-  EXPECT_EQ(read(user / "Weekly.rpt"), "new report");
-  EXPECT_EQ(read(user / "tax-years" / "2028.json"), "next year");  // a new year reaches the user
+  EXPECT_EQ(read(user / "tax-years" / "2029.json"), "the user's own year");
   for (const auto& entry : fs::directory_iterator(user))
     EXPECT_EQ(entry.path().filename().string().find(".partial"), std::string::npos) << "no copy left half done";
+}
+
+TEST(DataFolder, CopiesOfShippedFilesAnEarlierVersionLeftAreRemoved) {
+  Scratch s;
+  const fs::path bin = s.dir("usr/bin");
+  const fs::path share = s.dir("usr/share/quorin");
+  shipDataFiles(share);
+  const fs::path user = s.dir("xdg/quorin");
+  write(user / "Monthly.rpt", "last version's layout");
+  write(user / "Qrin.jpg", "old picture");
+  write(user / "qr2026Help.pdf", "old manual");
+  write(user / "Rudodeza.db", "the user's last printouts");
+  write(user / "Notes.rpt", "a report file the program never shipped");
+
+  DataFolder f = chooseDataFolder(bin.string(), {s.path("xdg").string(), ""});
+  ASSERT_FALSE(f.error) << *f.error;
+  for (const char* name : {"Monthly.rpt", "Qrin.jpg", "qr2026Help.pdf"}) EXPECT_FALSE(fs::exists(user / name)) << name;
+  EXPECT_EQ(read(user / "Rudodeza.db"), "the user's last printouts");
+  EXPECT_EQ(read(user / "Notes.rpt"), "a report file the program never shipped");
 }
 
 TEST(DataFolder, PerUserFolderFollowsTheBaseDirectoryRules) {

@@ -23,22 +23,28 @@ struct LimitCase {
 TEST(FinanceFields, LimitsAndMessages) {
   const LimitCase cases[] = {
       {FinanceWindow::Loans, "numIntRate", 50, 50.001, "Incorrect Interest Rate!",
-       "The maximum interest rate allowed is 50%"},
-      {FinanceWindow::Loans, "numPeriod", 600, 601, "Incorrect Period!", "The maximum period  allowed is 600 months"},
-      {FinanceWindow::Loans, "numPeriod", 60, 60.5, "Incorrect Period!", "The maximum period  allowed is 600 months"},
+       "Interest rate: The maximum interest rate allowed is 50%"},
+      {FinanceWindow::Loans, "numPeriod", 600, 601, "Incorrect Period!", "Period: The maximum period  allowed is 600 months"},
+      {FinanceWindow::Loans, "numPeriod", 60, 60.5, "Incorrect Period!", "Period: The maximum period  allowed is 600 months"},
       {FinanceWindow::LoanBuster, "numIntRate", 50, 51, "Incorrect Interest Rate!",
-       "The maximum interest rate allowed is 50%"},
+       "Interest rate: The maximum interest rate allowed is 50%"},
       {FinanceWindow::LoanBuster, "numPeriod", 600, 601, "Incorrect Period!",
-       "The maximum period  allowed is 600 months"},
+       "Period: The maximum period  allowed is 600 months"},
       {FinanceWindow::LoanComparison, "numIntRate", 50, 50.5, "Incorrect Interest Rate!",
-       "The maximum interest rate allowed is 50%"},
+       "Interest rate: The maximum interest rate allowed is 50%"},
       {FinanceWindow::Inflation, "numInflaRate", -5, -5.001, "Incorrect Inflation Rate!",
-       "The range of the Inflation Rate is between -5% and 40%"},
+       "Inflation rate: The range of the Inflation Rate is between -5% and 40%"},
       {FinanceWindow::Inflation, "numInflaRate", 40, 40.001, "Incorrect Inflation Rate!",
-       "The range of the Inflation Rate is between -5% and 40%"},
-      {FinanceWindow::Inflation, "numPeriod", 40, 41, "Incorrect Period!", "The maximum period allowed 40 years"},
+       "Inflation rate: The range of the Inflation Rate is between -5% and 40%"},
+      {FinanceWindow::Inflation, "numPeriod", 40, 41, "Incorrect Period!", "Period: The maximum period allowed 40 years"},
       {FinanceWindow::DailyBalance, "numIntRate", 40, 40.5, "Incorrect Interest Rate!",
-       "The maximum Interest Rate allowed is 40%"},
+       "Interest rate: The maximum Interest Rate allowed is 40%"},
+      // A broken minimum is told as a minimum.
+      {FinanceWindow::Loans, "numPeriod", 0, -1, "Incorrect Period!", "Period: The minimum period allowed is 0 months"},
+      {FinanceWindow::Loans, "numIntRate", 0, -1, "Incorrect Interest Rate!",
+       "Interest rate: The minimum interest rate allowed is 0%"},
+      {FinanceWindow::DailyBalance, "numIntRate", 0, -0.5, "Incorrect Interest Rate!",
+       "Interest rate: The minimum Interest Rate allowed is 0%"},
   };
   for (const LimitCase& c : cases) {
     SCOPED_TRACE(std::string(financeWindowName(c.window)) + " " + c.field);

@@ -136,13 +136,13 @@ TEST(MonthlyTax, OneDayInJuneScalesByThirtyDaysAndTwelveMonths) {
   EXPECT_NEAR(r.PeriodTax, 57397.0 / 12 / 30, 1e-9);
 }
 
-TEST(MonthlyTax, DaysInMonthFollowsTheStartMonthWithoutLeapYears) {
+TEST(MonthlyTax, DaysInMonthFollowsTheStartMonth) {
   EXPECT_EQ(DaysInMonth(day(1, 3, 2025)), 31);
   EXPECT_EQ(DaysInMonth(day(30, 4, 2025)), 30);
   EXPECT_EQ(DaysInMonth(day(15, 9, 2025)), 30);
   EXPECT_EQ(DaysInMonth(day(31, 12, 2025)), 31);
   EXPECT_EQ(DaysInMonth(day(1, 2, 2026)), 28);
-  EXPECT_EQ(DaysInMonth(day(1, 2, 2024)), 28);
+  EXPECT_EQ(DaysInMonth(day(1, 2, 2024)), 29);  // a leap year
 }
 
 // Age 70 with every input: the figures of the worked example.

@@ -14,6 +14,7 @@
 #include "payperiod/annual_tax.h"
 #include "payperiod/payperiod_checks.h"
 #include "payperiod/period_tax.h"
+#include "shell/session_state.h"
 #include "tax/ruravuvo.h"
 #include "tax/tax_scale.h"
 #include "tax/tax_year_file.h"
@@ -357,7 +358,8 @@ TEST(TaxYearFiles, DamagedFilesAreRefusedByFileFieldAndValue) {
   const tax::TaxYearCatalogue c = tax::LoadTaxYears(folder.path());
   ASSERT_EQ(c.refused.size(), 1u);
   EXPECT_NE(c.refused.front().find("2027.json is not valid JSON"), std::string::npos) << c.refused.front();
-  EXPECT_EQ(&c.chosenOrDefault(2027), c.find(2026));
+  EXPECT_EQ(c.find(2027), nullptr);
+  EXPECT_EQ(tax::RefusedTaxYear(c, 2027).message, c.refused.front());
 }
 
 // Next year is a file: a valid 2028.json is offered beside the others, its
@@ -387,6 +389,42 @@ TEST(TaxYearFiles, ANewYearFileIsOffered) {
   folder.write(2029, j);
   EXPECT_EQ(tax::LoadTaxYears(folder.path()).refused.size(), 2u);
   EXPECT_TRUE(tax::LoadTaxYears("/nonexistent/tax-years").years.empty());
+}
+
+// Installed, the years come from two places: the shipped folder, which an
+// update replaces, and the user's own tax-years. A year the program ships
+// is always the shipped file, even where an earlier version left a copy
+// with older figures in the user's folder; the user's other years are
+// offered beside it.
+TEST(TaxYearFiles, AUsersOwnYearIsAddedAndAShippedYearStaysTheShippedFile) {
+  YearFolder shippedYears;
+  YearFolder own;
+  nlohmann::json old2027 = own.read(2027);
+  old2027["rebates"]["primary"] = 1;
+  own.write(2027, old2027);
+  nlohmann::json j = own.read(2027);
+  j["year"] = 2028;
+  j["first_day"] = "01/03/2027";
+  j["last_day"] = "29/02/2028";
+  own.write(2028, j);
+  fs::remove(fs::path(own.path()) / "2026.json");
+  // SessionState reads "tax-years" below each folder.
+  const fs::path shippedRoot = fs::path(shippedYears.path()).parent_path() / (fs::path(shippedYears.path()).filename().string() + "-root");
+  const fs::path ownRoot = fs::path(own.path()).parent_path() / (fs::path(own.path()).filename().string() + "-root");
+  fs::create_directories(shippedRoot);
+  fs::create_directories(ownRoot);
+  fs::create_directory_symlink(shippedYears.path(), shippedRoot / tax::kTaxYearFolder);
+  fs::create_directory_symlink(own.path(), ownRoot / tax::kTaxYearFolder);
+
+  SessionState session;
+  session.setProgramFolder(ownRoot.string());
+  session.setShippedFolder(shippedRoot.string());
+  session.loadTaxYears();
+  EXPECT_EQ(session.taxYears->offeredText(), "2026, 2027 or 2028");
+  EXPECT_TRUE(session.taxYears->refused.empty());
+  EXPECT_EQ(session.taxYears->find(2027)->primaryRebate, year2027().primaryRebate);
+  fs::remove_all(shippedRoot);
+  fs::remove_all(ownRoot);
 }
 
 }  // namespace

@@ -52,35 +52,35 @@ TEST(VehicleCostScale, BandBoundsBelongToTheLowerBand) {
 
 TEST(SplitDistance, DeemedSplitAndTheLogBook) {
   // Under 18 000 km everything is private.
-  DistanceSplit s = SplitDistance(17000, 0, 0, 365);
+  DistanceSplit s = SplitDistance(17000, 0, 0, 365, 365);
   EXPECT_EQ(s.business, 0);
   EXPECT_EQ(s.priv, 17000);
   // 18 000 private km a year, the rest business.
-  s = SplitDistance(30000, 0, 0, 365);
+  s = SplitDistance(30000, 0, 0, 365, 365);
   EXPECT_EQ(s.priv, 18000);
   EXPECT_EQ(s.business, 12000);
   // Above 32 000 km: 14 000 business km a year.
-  s = SplitDistance(40000, 0, 0, 365);
+  s = SplitDistance(40000, 0, 0, 365, 365);
   EXPECT_EQ(s.business, 14000);
   EXPECT_EQ(s.priv, 26000);
   // Part of a year: limit 32 000 x 200 / 365 = 17 534.25 km.
-  s = SplitDistance(17600, 0, 0, 200);
+  s = SplitDistance(17600, 0, 0, 200, 365);
   EXPECT_DOUBLE_EQ(s.business, 7671.23);
   EXPECT_DOUBLE_EQ(s.priv, 17600 - 7671.23);
   // The log book wins.
-  s = SplitDistance(30000, 0, 20000, 365);
+  s = SplitDistance(30000, 0, 20000, 365, 365);
   EXPECT_EQ(s.business, 20000);
   EXPECT_EQ(s.priv, 10000);
   EXPECT_FALSE(s.logBookCut);
 }
 
 TEST(SplitDistance, LogBookAboveTheDistanceIsCutToIt) {
-  DistanceSplit s = SplitDistance(30000, 0, 40000, 365);
+  DistanceSplit s = SplitDistance(30000, 0, 40000, 365, 365);
   EXPECT_EQ(s.business, 30000);
   EXPECT_EQ(s.priv, 0);
   EXPECT_TRUE(s.logBookCut);
   // No distance travelled: nothing to cut to.
-  s = SplitDistance(0, 0, 5000, 365);
+  s = SplitDistance(0, 0, 5000, 365, 365);
   EXPECT_EQ(s.business, 5000);
   EXPECT_FALSE(s.logBookCut);
 }

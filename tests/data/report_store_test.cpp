@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QVariant>
 
 #include "report/report_schema.h"
@@ -125,6 +126,49 @@ TEST(ReportStore, MultiRowRefillReplacesAllRowsOrNone) {
   EXPECT_TRUE(replaceFeedRows(db, broken));
   Sql s(folder.qfile("Rudodeza.db"));
   EXPECT_EQ(s.one("SELECT count(*) FROM Lines").toInt(), 3);
+}
+
+// A database kept from an earlier version: IRP5Mon lacks a field (EOE)
+// and holds the user's last print, kwiktax did not exist yet, and a table
+// this version does not know is there. Migrating adds what is missing,
+// keeps the rest, and a second run changes nothing.
+TEST(ReportStore, AnEarlierVersionsDatabaseGainsTheNewTablesAndFieldsAndKeepsItsRows) {
+  test::TestFolder folder;
+  const std::string db = folder.file("Rudodeza.db");
+  {
+    Sql s(folder.qfile("Rudodeza.db"));
+    s.exec("ALTER TABLE IRP5Mon DROP COLUMN EOE");
+    s.exec("UPDATE IRP5Mon SET Sal = ' For : Jane Earlier', SalNum = 45678");
+    s.exec("DROP TABLE kwiktax");
+    s.exec("CREATE TABLE Retired (Note TEXT)");
+    s.exec("INSERT INTO Retired VALUES ('kept')");
+    ASSERT_FALSE(s.db.record("IRP5Mon").contains("EOE"));
+  }
+  for (int run = 1; run <= 2; ++run) {
+    ASSERT_FALSE(migrateReportDatabase(db)) << "run " << run;
+    Sql s(folder.qfile("Rudodeza.db"));
+    EXPECT_EQ(s.one("SELECT count(*) FROM IRP5Mon").toInt(), 1);
+    EXPECT_EQ(s.one("SELECT Sal FROM IRP5Mon").toString(), " For : Jane Earlier");
+    EXPECT_EQ(s.one("SELECT SalNum FROM IRP5Mon").toDouble(), 45678);
+    EXPECT_EQ(s.one("SELECT EOE FROM IRP5Mon").toString(), "") << "the new field is empty in the kept row";
+    EXPECT_EQ(s.one("SELECT count(*) FROM kwiktax").toInt(), 1) << "a new single-row table has its row";
+    EXPECT_EQ(s.one("SELECT Note FROM Retired").toString(), "kept");
+  }
+  EXPECT_FALSE(writeFeedRecord(db, kwik(41797)));
+
+  // What cannot be migrated is named, and nothing is made in its place.
+  auto e = migrateReportDatabase(folder.file("missing.db"));
+  ASSERT_TRUE(e);
+  EXPECT_NE(e->find("missing.db"), std::string::npos) << *e;
+  EXPECT_FALSE(QFile::exists(folder.qfile("missing.db")));
+  {
+    QFile damaged(folder.qfile("damaged.db"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(4096, 'x'));
+  }
+  e = migrateReportDatabase(folder.file("damaged.db"));
+  ASSERT_TRUE(e);
+  EXPECT_NE(e->find("damaged.db"), std::string::npos) << *e;
 }
 
 }  // namespace

@@ -91,14 +91,14 @@ TEST_F(InflationWindowTest, TypedLimitsRefuse) {
   emit edit("numInflaRate")->editingFinished();
   ASSERT_TRUE(messages.last());
   EXPECT_EQ(messages.last()->title, "Incorrect Inflation Rate!");
-  EXPECT_EQ(messages.last()->text, "The range of the Inflation Rate is between -5% and 40%");
+  EXPECT_EQ(messages.last()->text, "Inflation rate: The range of the Inflation Rate is between -5% and 40%");
   EXPECT_TRUE(focused("numInflaRate"));
   EXPECT_EQ(state.inflation.Rate, 0);
   edit("numPeriod")->setFocus();
   edit("numPeriod")->setText("41");
   emit edit("numPeriod")->editingFinished();
   EXPECT_EQ(messages.last()->title, "Incorrect Period!");
-  EXPECT_EQ(messages.last()->text, "The maximum period allowed 40 years");
+  EXPECT_EQ(messages.last()->text, "Period: The maximum period allowed 40 years");
   EXPECT_TRUE(focused("numPeriod"));
 }
 
@@ -151,14 +151,14 @@ TEST_F(DayBalWindowTest, DateMessagesAndEmptyDates) {
   typeAndLeave("dtEndDate", "31/02/2025");
   ASSERT_TRUE(messages.last());
   EXPECT_EQ(messages.last()->title, "INVALID DATE");
-  EXPECT_EQ(messages.last()->text, "The date entered is invalid please enter a valid date.");
+  EXPECT_EQ(messages.last()->text, "End date: The date entered is invalid please enter a valid date.");
   EXPECT_TRUE(focused("dtEndDate"));
 
   typeAndLeave("dtEndDate", "04/03/2055");  // 10 960 days after the start: allowed
   EXPECT_EQ(state.dailyBalance.EndDate, 45717 + 10960);
   typeAndLeave("dtEndDate", "05/03/2055");
   EXPECT_EQ(messages.last()->title, "DATE OUT OF RANGE");
-  EXPECT_EQ(messages.last()->text, "The date entered is more than 30 years(360 months) after 01/03/2025.");
+  EXPECT_EQ(messages.last()->text, "End date: The date entered is more than 30 years(360 months) after 01/03/2025.");
   EXPECT_TRUE(focused("dtEndDate"));
   EXPECT_NE(state.dailyBalance.EndDate, 45717 + 10961);  // not taken
 
@@ -171,7 +171,7 @@ TEST_F(DayBalWindowTest, DateMessagesAndEmptyDates) {
   edit("dtStartDate")->setFocus();
   edit("dtStartDate")->setText("31/03/2025");  // the start must lie before the end
   emit edit("dtStartDate")->editingFinished();
-  EXPECT_EQ(messages.last()->text, "The date entered is more than 30 years(360 months) before 31/03/2025.");
+  EXPECT_EQ(messages.last()->text, "Start date: The date entered is more than 30 years(360 months) before 31/03/2025.");
   EXPECT_TRUE(focused("dtStartDate"));
   EXPECT_EQ(state.dailyBalance.StartDate, 45717);
 
@@ -182,7 +182,7 @@ TEST_F(DayBalWindowTest, DateMessagesAndEmptyDates) {
 
   typeAndLeave("numIntRate", "41");
   EXPECT_EQ(messages.last()->title, "Incorrect Interest Rate!");
-  EXPECT_EQ(messages.last()->text, "The maximum Interest Rate allowed is 40%");
+  EXPECT_EQ(messages.last()->text, "Interest rate: The maximum Interest Rate allowed is 40%");
 }
 
 TEST_F(DayBalWindowTest, SpinButtonsMoveTheEndDateAndStepTheRate) {

@@ -115,7 +115,7 @@ TEST_F(LoansWindowTest, RateAndPeriodLimitsRefuseWithTheirMessageAndFocusBack) {
   emit edit("numIntRate")->editingFinished();
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.last()->title, "Incorrect Interest Rate!");
-  EXPECT_EQ(messages.last()->text, "The maximum interest rate allowed is 50%");
+  EXPECT_EQ(messages.last()->text, "Interest rate: The maximum interest rate allowed is 50%");
   EXPECT_EQ(messages.last()->icon, MessageIcon::Error);
   EXPECT_TRUE(focused("numIntRate"));
   EXPECT_EQ(state.loans.Rate, 10);  // the refused value is not taken
@@ -128,7 +128,7 @@ TEST_F(LoansWindowTest, RateAndPeriodLimitsRefuseWithTheirMessageAndFocusBack) {
   type("numIntRate", "10");
   typeAndLeave("numPeriod", "601");
   EXPECT_EQ(messages.last()->title, "Incorrect Period!");
-  EXPECT_EQ(messages.last()->text, "The maximum period  allowed is 600 months");
+  EXPECT_EQ(messages.last()->text, "Period: The maximum period  allowed is 600 months");
   EXPECT_TRUE(focused("numPeriod"));
   EXPECT_NE(state.loans.Period, 601);
 }

@@ -50,14 +50,14 @@ TEST_F(AnnualWindowTest, DateFieldsKeepStartBeforeEnd) {
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.last()->title, "Incorrect Date");
   EXPECT_EQ(messages.last()->text,
-            "The date entered is not correct please enter a date between 01/03/2025 and 28/02/2026");
+            "Start date: The date entered is not correct please enter a date between 01/03/2025 and 28/02/2026");
   EXPECT_EQ(focused(), "dtStartDate");
 
   type("dtStartDate", "01/04/2025");
   enter("dtEndDate", "31/03/2025");  // before the start date
   ASSERT_EQ(messages.messages.size(), 2u);
   EXPECT_EQ(messages.last()->text,
-            "The date entered is not correct please enter a date between 01/04/2025 and 28/02/2026");
+            "End date: The date entered is not correct please enter a date between 01/04/2025 and 28/02/2026");
   EXPECT_EQ(focused(), "dtEndDate");
 }
 

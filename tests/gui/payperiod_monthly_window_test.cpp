@@ -82,7 +82,7 @@ TEST_F(MonthlyWindowTest, DateChecksShowTheirMessageFocusTheFieldAndChangeNothin
   click("cmdCalculate");
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.last()->title, "Incorrect Date");
-  EXPECT_EQ(messages.last()->text, "The Start date entered must be before the End date");
+  EXPECT_EQ(messages.last()->text, "Start date: The Start date entered must be before the End date");
   EXPECT_EQ(messages.last()->icon, MessageIcon::Error);
   EXPECT_EQ(focused(), "dtMStartDate");
   EXPECT_EQ(shown("numMAns"), before);
@@ -91,7 +91,7 @@ TEST_F(MonthlyWindowTest, DateChecksShowTheirMessageFocusTheFieldAndChangeNothin
   type("dtMStartDate", "30/04/2025");
   type("dtMEndDate", "01/05/2025");
   click("cmdCalculate");
-  EXPECT_EQ(messages.last()->text, "The Start and End dates entered must be for the same Month");
+  EXPECT_EQ(messages.last()->text, "End date: The Start and End dates entered must be for the same Month");
   EXPECT_EQ(focused(), "dtMEndDate");
   EXPECT_EQ(shown("numMAns"), before);
 
@@ -110,12 +110,12 @@ TEST_F(MonthlyWindowTest, DateFieldsRefuseDatesOutsideTheTaxYearQuotingTheStartD
   ASSERT_EQ(messages.messages.size(), 1u);
   EXPECT_EQ(messages.last()->title, "Incorrect Date");
   EXPECT_EQ(messages.last()->text,
-            "The date entered is not correct please enter a date between 15/04/2025 and 28/02/2026");
+            "End date: The date entered is not correct please enter a date between 15/04/2025 and 28/02/2026");
   EXPECT_EQ(focused(), "dtMEndDate");
 
   enter("dtMStartDate", "28/02/2025");
   EXPECT_EQ(messages.last()->text,
-            "The date entered is not correct please enter a date between 01/03/2025 and 28/02/2026");
+            "Start date: The date entered is not correct please enter a date between 01/03/2025 and 28/02/2026");
   EXPECT_EQ(focused(), "dtMStartDate");
 
   // Calculate does not run on a refused date either.
@@ -232,7 +232,7 @@ TEST_F(MonthlyWindowTest, PrintAfterARefusedCheckPrintsNothing) {
   click("cmdPrint");
   click("cmdVR");
   ASSERT_EQ(messages.messages.size(), 1u);
-  EXPECT_EQ(messages.last()->text, "The Start and End dates entered must be for the same Month");
+  EXPECT_EQ(messages.last()->text, "End date: The Start and End dates entered must be for the same Month");
   EXPECT_FALSE(report.lastPreview());
   EXPECT_TRUE(button("cmdCalculate")->isEnabled());
 }

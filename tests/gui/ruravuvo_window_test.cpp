@@ -118,7 +118,7 @@ TEST_F(RuravUvoWindowTest, MissingTableOrReportFileIsReportedAndTheWindowStaysUs
 }
 
 TEST_F(RuravUvoWindowTest, NoPrinterIsSaidInAMessage) {
-  report.printDocument = [](QTextDocument&) -> std::optional<std::string> { return std::string("No printer is installed."); };
+  report.printDocument = [](const ReportPages&) -> std::optional<std::string> { return std::string("No printer is installed."); };
   click("cmPrint");
   click("cmdPD");
   ASSERT_TRUE(messages.last());

@@ -78,11 +78,13 @@ TEST_F(CarAllowanceWindowTest, DateRulesQuoteTheStartDate) {
   typeAndLeave("dtCarAlStartDate", "01/06/2025");
   typeAndLeave("dtCarAlEndDate", "31/05/2025");
   EXPECT_EQ(lastTitle(), "Incorrect Date");
-  EXPECT_EQ(lastMessage(), "The date entered is not correct please enter a date between 01/06/2025 and 28/02/2026");
+  EXPECT_EQ(lastMessage(),
+            "End Date: The date entered is not correct please enter a date between 01/06/2025 and 28/02/2026");
   EXPECT_TRUE(focused("dtCarAlEndDate"));
   EXPECT_EQ(state.vehicles.carAllowance.endDate, kTaxYearEnd);
   typeAndLeave("dtCarAlStartDate", "28/02/2025");
-  EXPECT_EQ(lastMessage(), "The date entered is not correct please enter a date between 01/03/2025 and 28/02/2026");
+  EXPECT_EQ(lastMessage(),
+            "Start Date: The date entered is not correct please enter a date between 01/03/2025 and 28/02/2026");
 }
 
 TEST_F(CarAllowanceWindowTest, PrintsEachMethodToItsReportAndKeepsTheInputs) {

@@ -116,7 +116,8 @@ TEST_F(CompanyCarWindowTest, DateErrorRefusesTheClose) {
   typeAndLeave("dtCCStartDate", "01/06/2025");
   typeAndLeave("dtCCEndDate", "31/05/2025");
   EXPECT_EQ(lastTitle(), "Incorrect Date");
-  EXPECT_EQ(lastMessage(), "The date entered is not correct please enter a date between 01/06/2025 and 28/02/2026");
+  EXPECT_EQ(lastMessage(),
+            "End date: The date entered is not correct please enter a date between 01/06/2025 and 28/02/2026");
 
   EXPECT_FALSE(window->close());
   EXPECT_TRUE(window->isVisible());

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "report/report_control.h"
+#include "report/report_document.h"
 #include "report/report_preview_window.h"
 #include "shell/session_state.h"
 #include "test_folder.h"
@@ -29,7 +30,7 @@ struct WindowHarness {
 
   WindowHarness() {
     state.setProgramFolder(folder.path());
-    report.printDocument = [this](QTextDocument&) -> std::optional<std::string> {
+    report.printDocument = [this](const ReportPages&) -> std::optional<std::string> {
       printed.push_back(report.ReportFileName.toStdString());
       return std::nullopt;
     };

@@ -1,8 +1,11 @@
 // Opens calculator windows in the main window as a clerk would leave them
 // (figures typed, calculated, the print frame shown) and saves a picture of
 // the main window for each, so anyone can look at the layout.
+// Each scene is taken with the main window at the size the program chooses
+// on the screen it runs on, and again at 1024x768 (names ending "-1024").
 //   quorin-screenshots PROGRAM_FOLDER OUTPUT_FOLDER
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -48,57 +51,94 @@ int main(int argc, char** argv) {
   RecordingMessageSink messages;
   MainWindow main(QString::fromLocal8Bit(argv[1]), messages);
   main.setWindowTitle(QString::fromStdString(mainCaption(programVersion())));
-  main.resize(1280, 860);
   main.show();
   main.activateWindow();
   settle();
 
   const std::vector<Scene> scenes = {
-      {"monthly-print.png", "frmMonthly",
+      {"monthly-print.png",
+       "frmMonthly",
        {{"silgEdit9", "40"}, {"numSalRemun", "30000"}, {"numEmpEEMedAidCont", "2500"}, {"numMedAidBens", "3"}},
        {"cmdCalculate", "cmdPrint"}},
       {"monthly-information.png", "frmMonthly", {}, {"cmdCancel", "cmdInfo"}},
-      {"loans-schedule-print.png", "frmLoans",
+      {"loans-schedule-print.png",
+       "frmLoans",
        {{"numPrinAmount", "500000"}, {"numPeriod", "240"}, {"numIntRate", "10"}},
        {"cmdCalculate", "cmdMonAmort", "cmdPrint"}},
-      {"loan-comparison-print.png", "frmLoanComp", {{"numBAmt", "100000"}, {"numIntRate", "12"}},
+      {"loan-comparison-print.png",
+       "frmLoanComp",
+       {{"numBAmt", "100000"}, {"numIntRate", "12"}},
        {"cmdCalculate", "cmdPrint"}},
-      {"quorin-monthly-settings.png", "frmQuorinMon", {{"numAge", "40"}, {"numNetMonSalReq", "20000"}},
+      {"quorin-monthly-settings.png",
+       "frmQuorinMon",
+       {{"numAge", "40"}, {"numNetMonSalReq", "20000"}},
        {"cmdCalculate", "cmdSettings"}},
-      {"car-allowance-print.png", "frmCarAll1", {{"silgEdit1", "300000"}, {"silgEdit2", "60000"}},
+      {"car-allowance-print.png",
+       "frmCarAll1",
+       {{"silgEdit1", "300000"}, {"silgEdit2", "60000"}},
        {"cmdCalculate", "cmdPrint"}},
-      {"company-car.png", "frmCompCar", {}, {}},
+      {"company-car.png", "frmCompCar", {}, {"cmdAdd"}},
+      {"annual-settings.png", "frmAnnual", {{"silgEdit1", "40"}, {"silgEdit2", "400000"}}, {"cmdSettings"}},
+      {"velmar-monthly-settings.png", "frmVelmMon", {}, {"cmdSettings"}},
+      {"quorin-annual-settings.png", "frmQuorinAnn", {}, {"cmdSettings"}},
+      {"monthly-tiled.png", "", {}, {}},
   };
+  const QSize chosen = main.size();
   int failures = 0;
-  for (const Scene& s : scenes) {
-    // Each picture shows its window alone.
-    for (QMdiSubWindow* sub : main.area()->subWindowList()) sub->close();
+  for (const QSize size : {chosen, QSize(1024, 768)}) {
+    main.showNormal();
+    main.resize(size);
     settle();
-    QWidget* w = main.openWindow(QString::fromLatin1(s.window));
-    if (!w) {
-      std::fprintf(stderr, "%s: the window %s could not be opened\n", s.file, s.window);
-      ++failures;
-      continue;
-    }
-    settle();
-    for (auto [name, text] : s.typed)
-      if (auto* f = w->findChild<QLineEdit*>(QString::fromLatin1(name))) {
-        f->setFocus();
-        f->clear();
-        QTest::keyClicks(f, QString::fromLatin1(text));
-      }
-    for (const char* name : s.pressed)
-      if (auto* b = w->findChild<QAbstractButton*>(QString::fromLatin1(name)); b && b->isVisible() && b->isEnabled()) {
-        b->click();
+    for (const Scene& scene : scenes) {
+      Scene s = scene;
+      // Each picture shows its window alone.
+      for (QMdiSubWindow* sub : main.area()->subWindowList()) sub->close();
+      settle();
+      if (std::string(s.window).empty()) {
+        // Eight windows tiled.
+        for (const char* name : {"frmKwikTax", "frmMonthly", "frmAnnual", "frmLoans", "frmVelmMon", "frmCarAll1",
+                                 "frmInflation", "frmDayBal"})
+          main.openWindow(QString::fromLatin1(name));
+        settle();
+        for (QAction* a : main.findChildren<QAction*>(QStringLiteral("mnuTile"))) a->trigger();
+        settle();
+        s.window = "frmDayBal";
+      } else if (std::string(s.window) == "frmCompCar") {
+        // Through its menu command, which sets the main window's width for it.
+        for (QAction* a : main.findChildren<QAction*>(QStringLiteral("mnuCompCar"))) a->trigger();
         settle();
       }
-    settle();
-    const QString path = QDir(output).filePath(QString::fromLatin1(s.file));
-    if (!main.grab().save(path)) {
-      std::fprintf(stderr, "%s could not be written\n", qPrintable(path));
-      ++failures;
-    } else {
-      std::printf("%s\n", qPrintable(path));
+      QWidget* w = main.openWindow(QString::fromLatin1(s.window));
+      if (!w) {
+        std::fprintf(stderr, "%s: the window %s could not be opened\n", s.file, s.window);
+        ++failures;
+        continue;
+      }
+      settle();
+      for (auto [name, text] : s.typed)
+        if (auto* f = w->findChild<QLineEdit*>(QString::fromLatin1(name))) {
+          f->setFocus();
+          f->clear();
+          QTest::keyClicks(f, QString::fromLatin1(text));
+        }
+      for (const char* name : s.pressed)
+        if (auto* b = w->findChild<QAbstractButton*>(QString::fromLatin1(name));
+            b && b->isVisible() && b->isEnabled()) {
+          b->click();
+          settle();
+        }
+      settle();
+      QString file = QString::fromLatin1(s.file);
+      if (size != chosen) file.replace(QStringLiteral(".png"), QStringLiteral("-1024.png"));
+      const QString path = QDir(output).filePath(file);
+      if (!main.grab().save(path)) {
+        std::fprintf(stderr, "%s could not be written\n", qPrintable(path));
+        ++failures;
+      } else {
+        std::printf("%s %dx%d\n", qPrintable(path), main.width(), main.height());
+      }
+      main.resize(size);  // the company car's width rule undone
+      settle();
     }
   }
   for (const auto& m : messages.messages)

@@ -1,12 +1,14 @@
-#include "cli/register_file.h"
+#include "vehicle/register_file.h"
 
 #include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "common/day_number.h"
+#include "common/quoted_text.h"
+#include "common/regular_file.h"
 #include "vehicle/vehicle_fields.h"
 
-namespace quorin::cli {
+namespace quorin {
 
 namespace {
 
@@ -28,8 +30,10 @@ std::optional<Refusal> readKey(const RegisterKey& k, const json& v, int vehicle,
       std::string text;
       if (v.is_string())
         text = v.get<std::string>();
+      else if (v.is_number_unsigned())  // kept as its digits, however large
+        text = std::to_string(v.get<std::uint64_t>());
       else if (v.is_number_integer())
-        text = std::to_string(v.get<long long>());
+        text = std::to_string(v.get<std::int64_t>());
       else
         return wrongKind(vehicle, k, "a text");
       double unused = 0;
@@ -92,7 +96,7 @@ std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& te
         if (key == candidate.key) k = &candidate;
       if (!k)
         return Refusal{"Incorrect Value",
-                       "Vehicle " + std::to_string(vehicle) + ", " + key + ": unknown key", "register"};
+                       "Vehicle " + std::to_string(vehicle) + ", " + shortenedText(key) + ": unknown key", "register"};
       if (auto r = readKey(*k, value, vehicle, car)) return *r;
     }
     if (auto r = checkVehicleDates("dtCCStartDate", car.CCStartDate, "dtCCEndDate", car.CCEndDate, year))
@@ -103,4 +107,13 @@ std::variant<CompanyCarRegister, Refusal> readRegisterJson(const std::string& te
   return reg;
 }
 
-}  // namespace quorin::cli
+std::variant<CompanyCarRegister, Refusal, RegisterFileFault> readRegisterFile(const std::string& path,
+                                                                            const tax::TaxYear& year) {
+  RegularFileRead file = readRegularFile(path, kMaxRegisterFileBytes);
+  if (file.problem) return RegisterFileFault{"The register file " + path + " cannot be read: " + *file.problem};
+  auto read = readRegisterJson(file.text, year);
+  if (auto* r = std::get_if<Refusal>(&read)) return std::move(*r);
+  return std::move(std::get<CompanyCarRegister>(read));
+}
+
+}  // namespace quorin

@@ -1,0 +1,60 @@
+#include "report/report_run.h"
+
+#include <ctime>
+
+#include "common/money.h"
+#include "shell/version.h"
+#include "tax/tax_year.h"
+
+namespace quorin {
+
+namespace {
+
+std::string percent(double v) { return formatShortest(v) + " %"; }
+std::string inclusion(double fraction) { return formatShortest(fraction * 100) + " %"; }
+
+std::string localTime(std::chrono::system_clock::time_point now) {
+  const std::time_t t = std::chrono::system_clock::to_time_t(now);
+  std::tm local{};
+  localtime_r(&t, &local);
+  char text[32];
+  std::strftime(text, sizeof text, "%d/%m/%Y %H:%M", &local);
+  return text;
+}
+
+}  // namespace
+
+std::string settingsSummary(const SettingsRecord& s, std::uint32_t fields) {
+  std::string out;
+  const auto add = [&](std::uint32_t field, const std::string& text) {
+    if (!(fields & field)) return;
+    out += (out.empty() ? "" : ", ") + text;
+  };
+  add(kPensionCont, "employee retirement fund " + percent(s.PensionCont));
+  add(kEmployerPenCont, "employer retirement fund " + percent(s.EmployerPenCont));
+  add(kEmployeeUIF, "employee UIF " + percent(s.EmployeeUIF));
+  add(kEmployerUIF, "employer UIF " + percent(s.EmployerUIF));
+  add(kSkillLevy, "skills levy " + percent(s.SkillLevy));
+  add(kProvCont, "employee provident fund " + percent(s.ProvCont));
+  add(kEmployerProvCont, "employer provident fund " + percent(s.EmployerProvCont));
+  add(kUIFLimit, "UIF ceiling R " + formatGrouped(s.UIFLimit, 2) + " a month");
+  add(kTAIncRate8020, "travel allowance inclusion " + inclusion(s.TAIncRate8020));
+  add(kCompCarFBRate8020, "company car inclusion " + inclusion(s.CompCarFBRate8020));
+  add(kCompCarMPYesNo, std::string("maintenance plan ") + (s.CompCarMPYesNo ? "yes" : "no"));
+  return out;
+}
+
+ReportRun makeReportRun(const tax::TaxYear* year, const SettingsRecord* settings, std::uint32_t fields,
+                        bool overridden, int language, std::chrono::system_clock::time_point now) {
+  ReportRun run;
+  if (year) run.taxYear = ReportRun::Year{year->year, year->firstDay, year->lastDay};
+  run.printedAt = localTime(now);
+  run.program = "Quorin 2026 Ver: " + versionText(programVersion());
+  if (settings && fields)
+    run.settings = std::string(overridden ? "Settings (given for this print): " : "Settings (stored Setup): ") +
+                   settingsSummary(*settings, fields);
+  run.language = language;
+  return run;
+}
+
+}  // namespace quorin

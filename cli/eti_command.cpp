@@ -42,7 +42,6 @@ Calculator etiCalculator() {
     const tax::TaxYear& year = ctx.year();
     EtiInput p = DefaultEtiInput(year);
     Outcome out;
-    out.taxYear = year.year;
     if (in.has("month"))
       if ((out.refusal = ReadEtiMonth(in.text("month"), year, p.month))) return out;
     p.employmentStart = p.month;

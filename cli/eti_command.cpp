@@ -22,6 +22,8 @@ Calculator etiCalculator() {
   c.description = "Employment Tax Incentive of one employee for one month, with the roll-over against the PAYE";
   c.usesSession = false;
   c.usesTaxYear = true;
+  c.printsName = true;
+  c.printsAfrikaans = true;
   c.flags = {
       amountFlag("remuneration", f.remuneration, limits.at(f.remuneration), "the month's cash remuneration"),
       amountFlag("month", f.month, kCheckedInRun, "the month claimed, mm/yyyy (default: the year's first month)"),

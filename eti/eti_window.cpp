@@ -187,8 +187,11 @@ void EtiWindow::StartPrintout(int choice) {
   // The printout carries the figures of the inputs on the window now.
   if (!calculate()) return;
   Busy busy;
-  if (!writeRecord(EtiRecord(input_, result_, taxYear(), print_->employeeName().toStdString(), language))) return;
-  launch(kEtiReport, QString::fromLatin1(kEtiTitle), choice);
+  Print p;
+  p.record = EtiRecord(input_, result_, taxYear(), print_->employeeName().toStdString(), language);
+  p.taxYear = true;
+  p.language = language;
+  print(kEtiReport, QString::fromLatin1(kEtiTitle), choice, std::move(p));
 }
 
 }  // namespace quorin

@@ -1,8 +1,5 @@
 #include "tax/tax_year_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -14,6 +11,7 @@
 
 #include "common/day_number.h"
 #include "common/money.h"
+#include "common/regular_file.h"
 #include "tax/eti_table.h"
 
 namespace quorin::tax {
@@ -36,7 +34,7 @@ constexpr std::size_t kQuotedLength = 80;
 constexpr int kDeepestNesting = 16;
 constexpr double kLargestAmount = 1e9;
 // A year file is a few kB; anything above a megabyte is not one.
-constexpr std::uint64_t kLargestYearFile = 1024 * 1024;
+constexpr std::size_t kLargestYearFile = 1024 * 1024;
 
 // A value as a message quotes it: a text or number as written (a long one
 // cut short), a list or section by its kind, never the whole of it.
@@ -250,58 +248,6 @@ TaxYear readYear(const json& j) {
   return y;
 }
 
-// Why a path is not read as a year file, if it is not: only a regular file
-// of at most kLargestYearFile bytes is (a link to one counts as one).
-std::optional<std::string> notReadable(const fs::path& path) {
-  std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  if (ec) return "could not be read: " + ec.message();
-  switch (status.type()) {
-    case fs::file_type::regular: break;
-    case fs::file_type::directory: return std::string("is a folder, not a file");
-    case fs::file_type::fifo: return std::string("is a pipe (FIFO), not a file");
-    case fs::file_type::character:
-    case fs::file_type::block: return std::string("is a device, not a file");
-    case fs::file_type::socket: return std::string("is a socket, not a file");
-    default: return std::string("is not a regular file");
-  }
-  return std::nullopt;
-}
-
-// The whole text of a regular file of at most the limit, or why not. Opened
-// without waiting (a pipe put there after the check cannot hold the call up)
-// and checked again on the open file.
-std::variant<std::string, std::string> readText(const fs::path& path) {
-  using Result = std::variant<std::string, std::string>;
-  const auto refused = [](std::string why) { return Result(std::in_place_index<1>, std::move(why)); };
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return refused("could not be read: " + std::string(std::strerror(errno)));
-  struct Closer {
-    int fd;
-    ~Closer() { ::close(fd); }
-  } closer{fd};
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) return refused("could not be read: " + std::string(std::strerror(errno)));
-  if (!S_ISREG(st.st_mode)) return refused("is not a regular file");
-  const auto tooLarge = [&](std::uint64_t size) {
-    return refused("is larger than 1 MB (" + std::to_string(size) + " bytes); a year file is a few kB");
-  };
-  if (static_cast<std::uint64_t>(st.st_size) > kLargestYearFile) return tooLarge(static_cast<std::uint64_t>(st.st_size));
-  std::string text;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return refused("could not be read: " + std::string(std::strerror(errno)));
-    }
-    if (n == 0) break;
-    text.append(buffer, static_cast<std::size_t>(n));
-    if (text.size() > kLargestYearFile) return tooLarge(text.size());
-  }
-  return Result(std::in_place_index<0>, std::move(text));
-}
-
 struct TooDeep {};
 
 }  // namespace
@@ -312,10 +258,11 @@ std::variant<TaxYear, std::string> LoadTaxYearFile(const std::string& path) {
   // or checking it is its refusal.
   try {
     const fs::path p(path);
-    if (auto why = notReadable(p)) return file + *why;
-    auto read = readText(p);
-    if (read.index() == 1) return file + std::get<1>(read);
-    const std::string& text = std::get<0>(read);
+    // Only a regular file is read, and only up to a year file's size, so
+    // a folder, a pipe or a device dropped into the folder cannot block.
+    const RegularFileRead read = readRegularFile(p.string(), kLargestYearFile);
+    if (read.problem) return file + "could not be read: " + *read.problem;
+    const std::string& text = read.text;
     json j;
     try {
       // Nesting is cut off while reading, so no value is ever deeper than a

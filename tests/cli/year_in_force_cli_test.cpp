@@ -99,7 +99,7 @@ TEST_F(YearInForceCliTest, TaxYearsListsTheYearsAndEveryRefusedFile) {
   EXPECT_NE(first.find("2027.json is refused: retirement_fund.annual_cap is much; it must be a number"),
             std::string::npos)
       << first;
-  EXPECT_NE(second.find("2029.json is a folder"), std::string::npos) << second;
+  EXPECT_NE(second.find("2029.json could not be read: it is a folder"), std::string::npos) << second;
 }
 
 // Today in 2027 with the 2027 file refused: a call without a year gives the
@@ -124,7 +124,7 @@ TEST_F(YearInForceCliTest, HostileEntriesInTheFolderNeverStopACall) {
   EXPECT_LT(clock.elapsed(), 30000);
   r = on("09/12/2026", {"monthly", "--salary", "30000", "--tax-year", "2027"});
   EXPECT_EQ(r.status, 2);
-  EXPECT_NE(r.json()["error"]["message"].get<std::string>().find("2027.json is a pipe"), std::string::npos);
+  EXPECT_NE(r.json()["error"]["message"].get<std::string>().find("2027.json could not be read: it is a pipe"), std::string::npos);
 }
 
 TEST_F(YearInForceCliTest, BatchWritesTheYearOfEachRowWhenTheFileGivesNone) {

@@ -52,15 +52,15 @@ void expectHas(const std::string& message, const std::string& part) {
 
 TEST_F(HostileFolder, WhatIsNotARegularFileIsSkippedWithItsReason) {
   fs::create_directory(dir / "2029.json");
-  expectHas(refusal(), "2029.json is a folder");
+  expectHas(refusal(), "2029.json could not be read: it is a folder");
   fs::remove(dir / "2029.json");
 
   ASSERT_EQ(::mkfifo((dir / "2027.json").c_str(), 0600), 0);
-  expectHas(refusal(), "2027.json is a pipe");  // read without waiting for a writer
+  expectHas(refusal(), "2027.json could not be read: it is a pipe");  // read without waiting for a writer
   fs::remove(dir / "2027.json");
 
   fs::create_symlink("/dev/zero", dir / "2027.json");
-  expectHas(refusal(), "2027.json is a device");
+  expectHas(refusal(), "2027.json could not be read: it is a device");
   fs::remove(dir / "2027.json");
 
   fs::create_symlink(dir / "loop.json", dir / "2027.json");

@@ -68,7 +68,7 @@ TEST_F(CarAllowanceWindowTest, ActualMethodCutsTheLogBookAndRefusesTwoPayments) 
   type("silgEdit11", "900");
   type("silgEdit10", "5");
   EXPECT_EQ(lastTitle(), "Single Payment");
-  EXPECT_EQ(lastMessage(), "Only one amount for either Wear & Tear or Lease payments will be accepted");
+  EXPECT_EQ(lastMessage(), "Wear and tear: Only one amount for either Wear & Tear or Lease payments will be accepted");
   EXPECT_EQ(text("silgEdit10"), "0");
   EXPECT_EQ(state.vehicles.carAllowance.wearAndTear, 0);
   EXPECT_TRUE(focused("silgEdit10"));

@@ -17,6 +17,6 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 chmod 700 "$XDG_RUNTIME_DIR"
 # The data files are copied, so the pictures never touch the build's own.
 data=$(mktemp -d)
-cp build/bin/*.db build/bin/*.rpt build/bin/Qrin.jpg "$data"/
+cp -r build/bin/*.db build/bin/*.rpt build/bin/Qrin.jpg build/bin/tax-years "$data"/
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 ${QUORIN_SCREEN:-1280x900}x24" build/tools/quorin-screenshots "$data" "$out"
 rm -rf "$data"

@@ -125,6 +125,10 @@ MainWindow::MainWindow(const QString& programFolder, const QString& shippedFolde
 }
 
 MainWindow::~MainWindow() {
+  // A window that refuses to close (the company car's date rule) is still
+  // there when the widgets go; the area must not call back into a main
+  // window that is already being taken apart.
+  area_->disconnect(this);
   area_->closeAllSubWindows();
 }
 

@@ -3,6 +3,8 @@
 // refusals, and the eti section of the year files.
 #include <gtest/gtest.h>
 
+#include "year_folder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -364,20 +366,7 @@ TEST(Eti, RecordHoldsEveryInputAndResultInBothLanguages) {
 
 namespace {
 
-class EtiYearFolder {
- public:
-  EtiYearFolder() : dir_(fs::temp_directory_path() / ("quorin-eti-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(dir_);
-    for (const auto& e : fs::directory_iterator(kShipped)) fs::copy_file(e.path(), dir_ / e.path().filename());
-  }
-  ~EtiYearFolder() { fs::remove_all(dir_); }
-  nlohmann::json read(int y) const { return nlohmann::json::parse(std::ifstream(dir_ / (std::to_string(y) + ".json"))); }
-  void write(int y, const nlohmann::json& j) const { std::ofstream(dir_ / (std::to_string(y) + ".json")) << j.dump(2); }
-  std::string path() const { return dir_.string(); }
-
- private:
-  fs::path dir_;
-};
+using EtiYearFolder = test::YearFolder;
 
 }  // namespace
 

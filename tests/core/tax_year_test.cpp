@@ -3,6 +3,8 @@
 // damaged file, and the 2026 file against the built-in fallback year.
 #include <gtest/gtest.h>
 
+#include "year_folder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -44,26 +46,7 @@ const TaxYear& year2027() {
 }
 
 // A scratch folder with the shipped files, for a test to damage or add to.
-class YearFolder {
- public:
-  YearFolder() : dir_(fs::temp_directory_path() / ("quorin-years-" + std::to_string(std::random_device{}()))) {
-    fs::create_directories(dir_);
-    for (const auto& e : fs::directory_iterator(kShipped)) fs::copy_file(e.path(), dir_ / e.path().filename());
-  }
-  ~YearFolder() { fs::remove_all(dir_); }
-  nlohmann::json read(int year) const {
-    std::ifstream in(dir_ / (std::to_string(year) + ".json"));
-    return nlohmann::json::parse(in);
-  }
-  void write(int year, const nlohmann::json& j) const {
-    std::ofstream(dir_ / (std::to_string(year) + ".json")) << j.dump(2);
-  }
-  void writeText(const std::string& name, const std::string& text) const { std::ofstream(dir_ / name) << text; }
-  std::string path() const { return dir_.string(); }
-
- private:
-  fs::path dir_;
-};
+using test::YearFolder;
 
 TEST(TaxYearFiles, ShippedYearsAreOfferedAndTheyAreRefusedNothing) {
   EXPECT_TRUE(shipped().refused.empty()) << shipped().refused.front();

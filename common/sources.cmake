@@ -8,4 +8,6 @@ list(APPEND QUORIN_CORE_SOURCES
   common/regular_file.cpp
   common/quoted_text.cpp
   common/clock.cpp
+  common/working.cpp
+  common/working_text.cpp
 )

@@ -206,7 +206,8 @@ double PackageInput::otherExpensesTotal() const {
 }
 
 std::optional<Refusal> CalculatePackage(PackageKind kind, PackageInput& in, const SettingsRecord& setup,
-                                        PackageResult& kept, const tax::TaxYear& year) {
+                                        PackageResult& kept, const tax::TaxYear& year, Working* working) {
+  (void)working;
   const PackagePeriod period{isAnnual(kind), year};
   // No figure changes unless the calculation completes; the once-off note
   // shows only beside a complete one.

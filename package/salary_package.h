@@ -14,6 +14,7 @@
 
 #include "settings/settings_record.h"
 #include "common/field_limits.h"
+#include "common/working.h"
 #include "tax/tax_year.h"
 
 namespace quorin {
@@ -97,8 +98,9 @@ inline constexpr const char* kFringeMessage = "Fringe benefits more than salary 
 // the kept results left the same way. in receives the rewritten fields.
 // The figures (scale, rebates, credits, retirement fund limit, company car
 // rates) are those of the year given.
+// With a working, the steps of a complete calculation are recorded into it.
 std::optional<Refusal> CalculatePackage(PackageKind kind, PackageInput& in, const SettingsRecord& setup,
-                                        PackageResult& kept, const tax::TaxYear& year);
+                                        PackageResult& kept, const tax::TaxYear& year, Working* working = nullptr);
 
 // The net-to-gross windows allow the two retirement fund percentages to sum
 // to the year's deductible percentage (27.5) at most: above that both

@@ -73,19 +73,21 @@ bool MonthInPeriod(int calendarMonth, int startMonth, int endMonth);
 // credit is 0 and the counts stay; otherwise months outside the period are
 // set to 0 in counts.
 double AnnualMedicalCredit(const AnnualPayInput& in, MonthCounts& counts,
-                           const tax::TaxYear& year);
+                           const tax::TaxYear& year, Working* working = nullptr);
 
 // The annual calculation (the medical credit, CalcAnnualTax and the results
 // of the Calculate button). The dates must have passed CheckAnnualDates; a
 // period of no day throws std::invalid_argument. Uses TAIncRate8020 only,
 // and the figures of the year given.
+// With a working, every step is recorded into it.
 AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& setup,
-                              const tax::TaxYear& year);
+                              const tax::TaxYear& year, Working* working = nullptr);
 
 // The date checks, then CalcAnnualTax into out; on a refusal out is left as
 // it was. Copy out.monthBeneficiaries back into the window's month fields.
 std::optional<Refusal> CalculateAnnual(const AnnualPayInput& in, const SettingsRecord& setup,
-                                       AnnualTaxResult& out, const tax::TaxYear& year);
+                                       AnnualTaxResult& out, const tax::TaxYear& year,
+                                       Working* working = nullptr);
 
 // More than 24 beneficiaries in a month (principal member and first
 // beneficiary): leaving such a month field shows this notice (title empty:

@@ -11,6 +11,7 @@
 #include "settings/settings_record.h"
 #include "common/day_number.h"
 #include "common/field_limits.h"
+#include "common/working.h"
 #include "tax/tax_year.h"
 
 namespace quorin {
@@ -77,7 +78,8 @@ int DaysInMonth(int dayNumber);
 // The medical scheme fees credit of one period for n beneficiaries (given a
 // medical aid contribution): the monthly credit, a quarter of it weekly, half
 // fortnightly, and x 12 / 260 daily.
-double PeriodMedicalCredit(PeriodKind kind, int beneficiaries, const tax::TaxYear& year);
+double PeriodMedicalCredit(PeriodKind kind, int beneficiaries, const tax::TaxYear& year,
+                           Working* working = nullptr);
 
 // The UIF remuneration ceiling of one period from the monthly limit.
 double PeriodUIFCeiling(PeriodKind kind, double monthlyLimit);
@@ -87,13 +89,14 @@ double PeriodUIFCeiling(PeriodKind kind, double monthlyLimit);
 // setup. The period measure must have passed CheckPeriodMeasure
 // (payperiod_checks.h); a measure that would divide by zero days throws
 // std::invalid_argument. The figures are those of the year given.
+// With a working, every step is recorded into it (working.h).
 PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
-                              const tax::TaxYear& year);
+                              const tax::TaxYear& year, Working* working = nullptr);
 
 // What the Calculate button does: the period checks, then CalcPeriodTax into
 // out. On a refusal out is left as it was and the refusal is returned.
 std::optional<Refusal> CalculatePeriod(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
-                                       PeriodTaxResult& out, const tax::TaxYear& year);
+                                       PeriodTaxResult& out, const tax::TaxYear& year, Working* working = nullptr);
 
 // A figure by the name it goes by outside: a window field or a detail name.
 struct NamedFigure {

@@ -4,6 +4,7 @@ list(APPEND QUORIN_CORE_SOURCES
   payperiod/payperiod_checks.cpp
   payperiod/payperiod_fields.cpp
   payperiod/payperiod_records.cpp
+  payperiod/working_afrikaans.cpp
 )
 
 # windows

@@ -4,7 +4,11 @@
 
 namespace quorin {
 
-void NEWCALC(RuravUvoState& s, const tax::TaxYear& year) {
+void NEWCALC(RuravUvoState& s, const tax::TaxYear& year, Working* working) {
+  if (working) {
+    working->clear();
+    working->taxYear = year.year;
+  }
   s.PrimaryRebate = year.primaryRebate;
   s.RebateAddition = 0;
   if (s.Age >= 75)
@@ -12,11 +16,20 @@ void NEWCALC(RuravUvoState& s, const tax::TaxYear& year) {
   else if (s.Age >= 65)
     s.RebateAddition = year.secondaryRebate;
   s.Rebate = std::floor(s.PrimaryRebate + s.RebateAddition);
+  if (working)
+    working
+        ->add(tax::kRebateStep, s.Rebate, FigureKind::Money,
+              s.Age >= 75   ? "from age 75: primary {primary} + secondary and tertiary {addition} of {year}, whole rand"
+              : s.Age >= 65 ? "from age 65: primary {primary} + secondary {addition} of {year}, whole rand"
+                            : "under 65: primary {primary} of {year}, whole rand")
+        .in("age", s.Age, FigureKind::Number)
+        .by("primary", s.PrimaryRebate)
+        .by("addition", s.RebateAddition);
 
   s.scale.ScaleTax = 0;
   s.TotalTax = 0;
   s.TaxCommitment = 0;
-  s.scale = tax::ApplyTaxScale(s.TaxableIncome, year);
+  s.scale = tax::ApplyTaxScale(s.TaxableIncome, year, working);
   s.MarginalRate = s.scale.ScaleRate;
 
   const double scaleTax = s.scale.ScaleTax;
@@ -26,6 +39,20 @@ void NEWCALC(RuravUvoState& s, const tax::TaxYear& year) {
   if (s.TaxCommitment < 0) s.TaxCommitment = 0;
   s.AverageRateAfter = scaleTax > 0 ? (scaleTax - s.Rebate) / s.TaxableIncome * 100 : 0;
   if (s.AverageRateAfter < 0) s.AverageRateAfter = 0;
+  if (working) {
+    working->add("Average rate before the rebate", s.AverageRateBefore, FigureKind::Number,
+                 scaleTax > 0 ? "tax on the scale / taxable income x 100" : "no tax: the bracket's rate")
+        .in("tax on the scale", scaleTax)
+        .in("taxable income", s.TaxableIncome);
+    working->add("Average rate after the rebate", s.AverageRateAfter, FigureKind::Number,
+                 "(tax on the scale - rebate) / taxable income x 100, not below 0")
+        .in("tax on the scale", scaleTax)
+        .in("rebate", s.Rebate)
+        .in("taxable income", s.TaxableIncome);
+    working->add("Tax commitment", s.TaxCommitment, FigureKind::Money, "tax on the scale less the rebate, not below 0")
+        .in("tax on the scale", scaleTax)
+        .in("rebate", s.Rebate);
+  }
 }
 
 RuravUvoFields ruravUvoFields(const RuravUvoState& s) {

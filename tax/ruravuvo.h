@@ -36,7 +36,8 @@ struct RuravUvoState {
 
 // Runs the computation on the state's income and age (Calculate also copies
 // the income into the printed income first), with the figures of the year.
-void NEWCALC(RuravUvoState& s, const tax::TaxYear& year);
+// With a working, every step is recorded into it.
+void NEWCALC(RuravUvoState& s, const tax::TaxYear& year, Working* working = nullptr);
 
 // The ten values of the window's field group sidbEdit1, in index order.
 struct RuravUvoFields {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/working.h"
 #include "tax/tax_year.h"
 
 namespace quorin::tax {
@@ -28,30 +29,40 @@ struct ScaleResult {
   double ScaleTax = 0;
 };
 
+// The labels of the steps these rules record into a working.
+inline constexpr const char* kScaleStep = "Tax on the scale";
+inline constexpr const char* kRebateStep = "Rebate by age";
+inline constexpr const char* kMedicalCreditStep = "Medical scheme fees credit";
+inline constexpr const char* kAdditionalCreditStep = "Additional medical expenses credit";
+inline constexpr const char* kRetirementDeductionStep = "Retirement fund deduction";
+
 // Annual tax before rebates on an annual taxable income. Not clamped: a
-// negative income gives a negative portion and tax.
-ScaleResult ApplyTaxScale(double taxableIncome, const TaxYear& year);
+// negative income gives a negative portion and tax. With a working, the
+// step (labelled label) names the bracket.
+ScaleResult ApplyTaxScale(double taxableIncome, const TaxYear& year, Working* working = nullptr,
+                          const char* label = kScaleStep);
 
 // The primary rebate, plus the secondary from 65, plus the tertiary from 75
 // (2026: 17 235, 26 679 or 29 824).
-double RebateForAge(int age, const TaxYear& year);
+double RebateForAge(int age, const TaxYear& year, Working* working = nullptr);
 
 // Annual tax after the age rebate, never below zero.
 double TaxAfterRebate(double scaleTax, double rebate);
 
 // Monthly credit for n beneficiaries.
-double MedicalSchemeFeesCredit(int beneficiaries, const TaxYear& year);
+double MedicalSchemeFeesCredit(int beneficiaries, const TaxYear& year, Working* working = nullptr);
 // Annual credit for m beneficiary-months.
-double AnnualMedicalSchemeFeesCredit(int beneficiaryMonths, const TaxYear& year);
+double AnnualMedicalSchemeFeesCredit(int beneficiaryMonths, const TaxYear& year, Working* working = nullptr);
 
 // Additional credit for taxpayers aged 65 or more; all figures of one period.
 double AdditionalMedicalCredit(int age, double employeeContribution, double employerContribution,
-                               double medicalCredit);
+                               double medicalCredit, Working* working = nullptr);
 
 // The deductible retirement fund contributions: the smaller of the
 // contributions and the year's share of the base (27.5 %), capped at the
 // year's cap / periodsPerYear.
+// With a working, the step says which of the three bound it.
 double RetirementFundDeduction(double contributions, double remunerationBase, int periodsPerYear,
-                               const TaxYear& year);
+                               const TaxYear& year, Working* working = nullptr);
 
 }  // namespace quorin::tax

@@ -111,7 +111,8 @@ ActualCostClaim CalcActualCostClaim(const TravelAllowanceInput& in, const tax::T
 const DistanceSplit& CarAllowanceResult::split() const { return method == 1 ? actual.split : deemed.split; }
 double CarAllowanceResult::claim() const { return method == 1 ? actual.claim : deemed.claim; }
 
-CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in, const tax::TaxYear& year) {
+CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in, const tax::TaxYear& year, Working* working) {
+  (void)working;
   CarAllowanceResult r;
   r.days = in.days();
   r.method = in.RecordsKept == 1 ? 1 : 0;

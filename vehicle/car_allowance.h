@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/day_number.h"
+#include "common/working.h"
 #include "tax/tax_year.h"
 
 namespace quorin {
@@ -90,6 +91,7 @@ struct CarAllowanceResult {
 
 // Calculate: the days, then the chosen method, with the year's vehicle
 // cost scale.
-CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in, const tax::TaxYear& year);
+CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in, const tax::TaxYear& year,
+                                    Working* working = nullptr);
 
 }  // namespace quorin

@@ -70,7 +70,8 @@ void valueVehicle(CompanyCarRecord& car, CompanyCarFigures& f, double autoSplitD
 
 }  // namespace
 
-void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run, const tax::TaxYear& year) {
+void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run, const tax::TaxYear& year, Working* working) {
+  (void)working;
   const int n = reg.count();
   run.vehicles.assign(static_cast<std::size_t>(n), CompanyCarFigures{});
   run.TotAdjustTaxableInc = 0;
@@ -105,17 +106,17 @@ void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run, const tax::TaxYear
   }
 }
 
-CompanyCarRun CompCarCalc(CompanyCarRegister& reg, const tax::TaxYear& year) {
+CompanyCarRun CompCarCalc(CompanyCarRegister& reg, const tax::TaxYear& year, Working* working) {
   CompanyCarRun run;
-  CompCarCalc(reg, run, year);
+  CompCarCalc(reg, run, year, working);
   return run;
 }
 
-CompanyCarRun CompCarCalculate(CompanyCarRegister& reg, const tax::TaxYear& year) {
+CompanyCarRun CompCarCalculate(CompanyCarRegister& reg, const tax::TaxYear& year, Working* working) {
   if (reg.count() == 1) reg.vehicle(1).FB3802ThisCar = roundHalfEven(reg.Actual3802);
   CompanyCarRun run;
   CompCarCalc(reg, run, year);
-  CompCarCalc(reg, run, year);
+  CompCarCalc(reg, run, year, working);
   return run;
 }
 

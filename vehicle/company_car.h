@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "common/working.h"
 #include "tax/tax_year.h"
 #include "vehicle/vehicle_register.h"
 
@@ -48,18 +49,19 @@ struct CompanyCarRun {
 // that would divide by a zero distance sets nothing. The figures do not
 // depend on the vehicle on screen. The rates and the fuel figure are the
 // year's.
-CompanyCarRun CompCarCalc(CompanyCarRegister& reg, const tax::TaxYear& year);
+CompanyCarRun CompCarCalc(CompanyCarRegister& reg, const tax::TaxYear& year, Working* working = nullptr);
 // The same into a run whose vectors are reused (no allocation once sized).
-void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run, const tax::TaxYear& year);
+void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run, const tax::TaxYear& year, Working* working = nullptr);
 
 // "&Calculate": with exactly one vehicle the 3802 total is first its
 // share, then the register is valued (twice, so that a share worked out by
 // the first run is the one the second run shows).
-CompanyCarRun CompCarCalculate(CompanyCarRegister& reg, const tax::TaxYear& year);
+// With a working, the steps of the run that is shown are recorded.
+CompanyCarRun CompCarCalculate(CompanyCarRegister& reg, const tax::TaxYear& year, Working* working = nullptr);
 
 // The printout's recomputation of every vehicle.
-inline CompanyCarRun PrintCalc(CompanyCarRegister& reg, const tax::TaxYear& year) {
-  return CompCarCalc(reg, year);
+inline CompanyCarRun PrintCalc(CompanyCarRegister& reg, const tax::TaxYear& year, Working* working = nullptr) {
+  return CompCarCalc(reg, year, working);
 }
 
 }  // namespace quorin

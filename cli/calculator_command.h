@@ -19,6 +19,7 @@
 #include "settings/settings_record.h"
 #include "shell/session_state.h"
 #include "common/field_limits.h"
+#include "common/working.h"
 
 namespace quorin::cli {
 
@@ -109,6 +110,7 @@ struct Outcome {
   std::string reportFile;            // report laid out for --pdf
   std::vector<FeedField> printExtras;  // figures the printout shows beside its rows (totals)
   std::optional<int> taxYear;        // the year that computed it (calculators that work in one)
+  std::optional<Working> working;    // --working: the steps of the calculation
 };
 
 struct Context {
@@ -118,6 +120,11 @@ struct Context {
   int language = 0;         // --language: 0 English, 1 Afrikaans
   bool windowOnly = false;  // batch: only the window figures are used
   WindowCells* cells = nullptr;  // batch: the window figures go here, not to the JSON object
+  bool wantsWorking = false;     // --working: the calculation records its steps
+
+  // Where the calculation records its steps: the outcome's working when
+  // --working was given, else nowhere.
+  Working* workingOf(Outcome& out) const { return wantsWorking ? &out.working.emplace() : nullptr; }
 
   const tax::TaxYear& year() const { return session.taxYear(); }
 };
@@ -158,6 +165,7 @@ struct Calculator {
   std::uint32_t settingsShown = 0;  // the Setup fields its printout states
   bool printsName = false;       // its printout has a name line (--name)
   bool printsAfrikaans = false;  // its printout has an Afrikaans layout (--language af)
+  bool showsWorking = false;     // records its working (--working)
   std::function<Outcome(const Inputs&, Context&)> run;
 };
 

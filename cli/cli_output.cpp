@@ -41,8 +41,12 @@ std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& o, con
   if (!o.record && !o.rows) return std::string("The window would not print these figures, so no report was made");
   const std::string database = dataDir + "/Rudodeza.db";
   if (auto e = migrateReportDatabase(database)) return e;
+  // --working: the steps follow the printout on pages of their own, in the
+  // print's language, as a window prints them.
+  ReportRun withWorking = run;
+  if (o.working) withWorking.working = *o.working;
   return printer.printPdf(shippedDir + "/" + o.reportFile, database, o.record ? &*o.record : nullptr,
-                          o.rows ? &*o.rows : nullptr, run, pdfPath);
+                          o.rows ? &*o.rows : nullptr, withWorking, pdfPath);
 }
 
 int finishStandardOutput(int status) {

@@ -26,7 +26,8 @@ int reportRefusal(const Refusal& refusal, std::ostream& out, std::ostream& err);
 // folder and has the printer lay out its report file (from the shipped
 // files' folder), from the tables as this print left them and with the run's
 // values, as a PDF. A report database kept from an earlier version first gets
-// this version's tables and fields. Returns the error text.
+// this version's tables and fields. An outcome with a working (--working)
+// has it printed on pages after the printout. Returns the error text.
 std::optional<std::string> printToPdf(PdfPrinter& printer, const Outcome& outcome, const ReportRun& run,
                                       const std::string& dataDir, const std::string& shippedDir,
                                       const std::string& pdfPath);

@@ -202,6 +202,7 @@ void PackageWindow::addPanels() {
   options.name = QStringLiteral("Frame1");
   options.employeeName = true;
   options.nameCaption = tr("Taxpayer's name :(max50Chrs.");
+  options.workingChoice = true;
   print_ = new PrintFrame(options, this);
   addFrame(print_);
   connect(print_, &PrintFrame::viewRequested, this, [this] { StartPrintout(0); });
@@ -237,6 +238,7 @@ void PackageWindow::addPanels() {
           &PackageWindow::cmdPrint_Click);
   connect(addButton(QStringLiteral("cmdRAExpl"), tr("&R/A Explained")), &QPushButton::clicked, this,
           &PackageWindow::cmdRAExpl_Click);
+  addWorkingButton();
   connect(addButton(QStringLiteral("cmdOk"), tr("&OK")), &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -284,9 +286,12 @@ bool PackageWindow::calculate() {
   std::optional<Refusal> refusal;
   {
     Busy busy;  // the search may take a moment
-    refusal = CalculatePackage(kind_, in, setup_->record(), kept_, taxYear());
+    refusal = CalculatePackage(kind_, in, setup_->record(), kept_, taxYear(), recordWorking());
   }
-  if (!kept_.CalcIncomplete) calculated_ = in;
+  if (!kept_.CalcIncomplete) {
+    calculated_ = in;
+    keepWorking();
+  }
   showResults(in);
   if (refusal) {
     refuse(*refusal);
@@ -369,6 +374,7 @@ void PackageWindow::StartPrintout(int choice) {
     p.settings = setup_->record();
     p.settingsFields = kAllSettings;
     p.extras = PackagePrintExtras(kind_);
+    p.working = workingToPrint(print_->printWorking());
     print(report.file, QString::fromLatin1(report.title), choice, std::move(p));
   }
   hidePanel(print_);

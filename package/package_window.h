@@ -40,6 +40,7 @@ class PackageWindow : public CalculatorWindow {
   void showResults(const PackageInput& in);
   void showWarning(bool warning);
   void updatePrintButton();
+  void workingClosed() override { updatePrintButton(); }
   void hidePanel(QWidget* panel);
 
   void cmdSetupOK_Click();

@@ -122,11 +122,12 @@ AnnualPayInput AnnualTaxWindow::inputs() const {
 bool AnnualTaxWindow::calculate() {
   if (!acceptFields()) return false;
   const AnnualPayInput in = inputs();
-  if (auto refusal = CalculateAnnual(in, setup(), result_, taxYear())) {
+  if (auto refusal = CalculateAnnual(in, setup(), result_, taxYear(), recordWorking())) {
     refuse(*refusal);
     return false;
   }
   calculated_ = in;
+  keepWorking();
   for (const NamedFigure& figure : AnnualWindowFigures(result_))
     showFigure(std::string(figure.name).c_str(), figure.value);
   // Months outside the period are cleared on the window too.

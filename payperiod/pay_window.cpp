@@ -47,6 +47,7 @@ void PayWindow::finishWindow() {
   PrintFrame::Options options;
   options.languageChoice = true;
   options.employeeName = true;
+  options.workingChoice = true;
   print_ = new PrintFrame(options, this);
   addFrame(print_);
   connect(print_, &PrintFrame::viewRequested, this, [this] { StartPrintout(0); });
@@ -77,6 +78,7 @@ void PayWindow::finishWindow() {
           [this] { showFrame(print_); });
   connect(addButton(QStringLiteral("cmdSettings"), tr("&Settings")), &QPushButton::clicked, this,
           [this] { showFrame(setup_); });
+  addWorkingButton();
   connect(addButton(QStringLiteral("cmdOk"), tr("&OK")), &QPushButton::clicked, this, &QWidget::close);
   QPushButton* info = addButton(QStringLiteral("cmdInfo"), QString());
   info->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
@@ -117,6 +119,7 @@ void PayWindow::StartPrintout(int choice) {
   p.settings = setup();
   p.settingsFields = kPayPeriodSettings;
   p.language = language;
+  p.working = workingToPrint(print_->printWorking());
   print(report().file, QString::fromLatin1(report().title), choice, std::move(p));
 }
 

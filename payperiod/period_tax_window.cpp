@@ -105,11 +105,12 @@ PeriodPayInput PeriodTaxWindow::inputs() const {
 bool PeriodTaxWindow::calculate() {
   if (!acceptFields()) return false;
   const PeriodPayInput in = inputs();
-  if (auto refusal = CalculatePeriod(kind_, in, setup(), result_, taxYear())) {
+  if (auto refusal = CalculatePeriod(kind_, in, setup(), result_, taxYear(), recordWorking())) {
     refuse(*refusal);
     return false;
   }
   calculated_ = in;
+  keepWorking();
   for (const NamedFigure& figure : PeriodWindowFigures(kind_, result_))
     showFigure(std::string(figure.name).c_str(), figure.value);
   return true;

@@ -26,7 +26,8 @@ class PdfPrinter {
 
   // Writes the print's record and rows (either may be null) into the
   // report database, lays out the report file from the tables as this
-  // print left them and saves it as a PDF file. Returns the error text.
+  // print left them and saves it as a PDF file, the run's working (if any)
+  // on pages after it. Returns the error text.
   virtual std::optional<std::string> printPdf(const std::string& reportFile, const std::string& databasePath,
                                               const FeedRecord* record, const FeedRows* rows, const ReportRun& run,
                                               const std::string& pdfPath) = 0;
@@ -34,5 +35,6 @@ class PdfPrinter {
 
 }  // namespace quorin
 
-#define QuorinPdfPrinter_iid "za.co.quorinpayroll.Quorin2026.PdfPrinter/2"
+// /3: the run carries the working of the calculation.
+#define QuorinPdfPrinter_iid "za.co.quorinpayroll.Quorin2026.PdfPrinter/3"
 Q_DECLARE_INTERFACE(quorin::PdfPrinter, QuorinPdfPrinter_iid)

@@ -50,7 +50,16 @@ bool ReportControl::setAction(int action) {
   // file gives it no title.
   auto pages = std::make_unique<ReportPages>(layout.html, print.run, WindowTitle.section(QStringLiteral(" - "), 0, 0));
   emit reportRun(ReportFileName, Destination);
-  if (Destination == 1) {
+  return present(std::move(pages), Destination);
+}
+
+bool ReportControl::preview(std::unique_ptr<ReportPages> pages, const QString& title) {
+  WindowTitle = title;
+  return present(std::move(pages), 0);
+}
+
+bool ReportControl::present(std::unique_ptr<ReportPages> pages, int destination) {
+  if (destination == 1) {
     if (auto error = printDocument(*pages)) {
       messages_.show(MessageIcon::Information, tr("Printer"), QString::fromStdString(*error));
       return false;

@@ -56,12 +56,20 @@ class ReportControl : public QObject {
   // Returns false when it could not run (the user has been told why).
   bool setAction(int action);
 
+  // Shows pages laid out elsewhere (a calculation's working on its own) in
+  // a preview window titled title, as a run does; false when not shown.
+  bool preview(std::unique_ptr<ReportPages> pages, const QString& title);
+
   // Sends the laid-out pages to the printer; replaceable so that tests
   // can print without a printer. Returns the error text on failure.
   std::function<std::optional<std::string>(const ReportPages&)> printDocument;
 
   // The preview window of the last run, if it is still open.
   ReportPreviewWindow* lastPreview() const;
+
+ private:
+  bool present(std::unique_ptr<ReportPages> pages, int destination);
+ public:
 
  signals:
   void reportRun(const QString& reportFile, int destination);

@@ -22,6 +22,7 @@
 
 #include "common/day_number.h"
 #include "common/money.h"
+#include "report/working_page.h"
 
 namespace quorin {
 
@@ -166,6 +167,8 @@ ReportPages::ReportPages(const QString& html, const ReportRun& run, const QStrin
     note_ = m.captured(1).trimmed();
     body.remove(m.capturedStart(), m.capturedLength());
   }
+  // The working follows on pages of its own, numbered on with the printout's.
+  if (run.working && !run.working->empty()) body = appendWorking(body, *run.working, run.language);
 
   document_ = std::make_unique<QTextDocument>();
   document_->documentLayout()->setPaintDevice(layoutDevice_.get());

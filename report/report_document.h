@@ -23,6 +23,8 @@
 // every page carries with the printed date and time, the program, the tax
 // year, the settings and "page n of N". A table that fits on a page is
 // never split over two; longer tables repeat their <thead> on every page.
+// A run that carries a working (report_run.h) has it printed after the
+// report, from a new page, in the run's language (working_page.h).
 #pragma once
 
 #include <QMarginsF>

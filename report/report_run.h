@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/working.h"
 #include "report/feed_record.h"
 #include "settings/settings_record.h"
 
@@ -33,6 +34,9 @@ struct ReportRun {
   // Figures the printout shows beside its rows (the register's totals),
   // offered to the layout like the feed fields.
   std::vector<FeedField> extras;
+  // The working of the calculation, printed after the printout on pages of
+  // its own (in the print's language) when it is given and has steps.
+  std::optional<Working> working;
 };
 
 // The run of a print made now by this program.

@@ -10,6 +10,7 @@ list(APPEND QUORIN_DATA_SOURCES
 # The report layout: Mustache templates to QTextDocument and PDF (Qt Gui)
 list(APPEND QUORIN_REPORT_SOURCES
   report/report_document.cpp
+  report/working_page.cpp
 )
 # quorin-cli's PDF printer, a plugin loaded on demand
 list(APPEND QUORIN_PDF_PRINTER_SOURCES

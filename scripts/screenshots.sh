@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the Monthly, Loans (with a monthly schedule) and Loan comparison
-# windows with their print frames, of the Quorin monthly, car allowance and
+# windows with their print frames, of the Monthly and car allowance windows
+# with their working shown, of the Quorin monthly, car allowance and
 # company car windows, of the Setup frames of the annual, Velmar monthly and
 # Quorin annual windows and of eight windows tiled, in a 1280x900 X display of
 # its own (Xvfb) at the main window's own size and again at 1024x768 (files

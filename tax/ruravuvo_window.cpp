@@ -54,7 +54,9 @@ RuravUvoWindow::RuravUvoWindow(WindowContext& context, QWidget* parent)
   connect(sidbEdit1_[1], &EntryField::valueChanged, this,
           [&s](double v) { s.Age = static_cast<std::int16_t>(std::nearbyint(v)); });
 
-  frame_ = new PrintFrame(PrintFrame::Options{QStringLiteral("Frame1")}, this);
+  PrintFrame::Options printOptions{QStringLiteral("Frame1")};
+  printOptions.workingChoice = true;
+  frame_ = new PrintFrame(printOptions, this);
   addFrame(frame_);
   connect(frame_, &PrintFrame::viewRequested, this, [this] { printTo(0); });
   connect(frame_, &PrintFrame::printRequested, this, [this] { printTo(1); });
@@ -64,6 +66,7 @@ RuravUvoWindow::RuravUvoWindow(WindowContext& context, QWidget* parent)
           &RuravUvoWindow::cmdCalculate_Click);
   connect(addButton(QStringLiteral("cmPrint"), tr("&Print")), &QPushButton::clicked, this,
           [this] { showFrame(frame_); });
+  addWorkingButton();
   connect(addButton(QStringLiteral("cmdOk"), tr("&OK")), &QPushButton::clicked, this, &QWidget::close);
   // Opened, it shows the figures of the session's income at once, whether
   // or not the main window is active then.
@@ -74,7 +77,8 @@ void RuravUvoWindow::cmdCalculate_Click() {
   if (!acceptFields()) return;
   RuravUvoState& s = state().ruravuvo;
   s.PrintedIncome = s.TaxableIncome;
-  NEWCALC(s, taxYear());
+  NEWCALC(s, taxYear(), recordWorking());
+  keepWorking();
   showFigures();
 }
 
@@ -85,7 +89,8 @@ void RuravUvoWindow::showFigures() {
 }
 
 void RuravUvoWindow::activated() {
-  NEWCALC(state().ruravuvo, taxYear());
+  NEWCALC(state().ruravuvo, taxYear(), recordWorking());
+  keepWorking();
   showFigures();
 }
 
@@ -93,6 +98,7 @@ void RuravUvoWindow::KwikTaxPrint() {
   Print p;
   p.record = kwikTaxRecord(state().ruravuvo);
   p.taxYear = true;
+  p.working = workingToPrint(frame_->printWorking());
   print(kKwikTaxReport, QString::fromLatin1(kKwikTaxTitle), state().PrintChoice, std::move(p));
 }
 

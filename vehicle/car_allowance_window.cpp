@@ -168,6 +168,7 @@ CarAllowanceWindow::CarAllowanceWindow(WindowContext& context, QWidget* parent)
     CarAllowanceCalc();
     showFrame(frame_);
   });
+  addWorkingButton();
   ok_ = addButton(QStringLiteral("cmdOk"), tr("&Ok"));
   connect(ok_, &QPushButton::clicked, this, [this] {
     if (!acceptFields()) return;
@@ -177,6 +178,7 @@ CarAllowanceWindow::CarAllowanceWindow(WindowContext& context, QWidget* parent)
   PrintFrame::Options printOptions;
   printOptions.employeeName = true;
   printOptions.nameField = QStringLiteral("Text3");  // Text1 is the car description here
+  printOptions.workingChoice = true;
   frame_ = new PrintFrame(printOptions, this);
   addFrame(frame_);
   connect(frame_, &PrintFrame::viewRequested, this, [this] { PrintCarAll1(0); });
@@ -250,7 +252,8 @@ void CarAllowanceWindow::singlePayment(EntryField* changed, EntryField* other, d
 }
 
 void CarAllowanceWindow::CarAllowanceCalc() {
-  result_ = quorin::CarAllowanceCalc(input(), taxYear());
+  result_ = quorin::CarAllowanceCalc(input(), taxYear(), recordWorking());
+  keepWorking();
   for (const VehicleFigure& f : carAllowanceWindowFigures(result_))
     if (auto* shown = field<EntryField>(QString::fromLatin1(f.field))) shown->setValue(f.value);
   logBookCut_->setVisible(result_.logBookCut());
@@ -264,6 +267,7 @@ void CarAllowanceWindow::PrintCarAll1(int choice) {
     Print p;
     p.record = travelDeductionRecord(input(), result_, frame_->employeeName().toStdString());
     p.taxYear = true;
+    p.working = workingToPrint(frame_->printWorking());
     print(carAllowanceReport(input()), QString::fromLatin1(kCarAllowanceTitle), choice, std::move(p));
   }
   hideFrame(frame_);

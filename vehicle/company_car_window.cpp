@@ -178,6 +178,7 @@ CompanyCarWindow::CompanyCarWindow(WindowContext& context, QWidget* parent)
   forward_ = addButton(QStringLiteral("cmdForward"), tr("&Forward"));
   calculate_ = addButton(QStringLiteral("cmdCalculate"), tr("&Calculate"));
   print_ = addButton(QStringLiteral("cmdPrint"), tr("&Print"));
+  addWorkingButton();
   ok_ = addButton(QStringLiteral("cmdOk"), tr("&Ok"));
   connect(add_, &QPushButton::clicked, this, &CompanyCarWindow::cmdAdd_Click);
   connect(delete_, &QPushButton::clicked, this, &CompanyCarWindow::cmdDelete_Click);
@@ -190,7 +191,9 @@ CompanyCarWindow::CompanyCarWindow(WindowContext& context, QWidget* parent)
   });
   connect(ok_, &QPushButton::clicked, this, [this] { close(); });
 
-  frame_ = new PrintFrame(PrintFrame::Options{}, this);
+  PrintFrame::Options printOptions;
+  printOptions.workingChoice = true;
+  frame_ = new PrintFrame(printOptions, this);
   addFrame(frame_);
   connect(frame_, &PrintFrame::viewRequested, this, [this] { CompCarPrint(0); });
   connect(frame_, &PrintFrame::printRequested, this, [this] { CompCarPrint(1); });
@@ -254,7 +257,8 @@ void CompanyCarWindow::datesChanged() {
 }
 
 void CompanyCarWindow::CompCarCalc() {
-  run_ = quorin::CompCarCalc(reg(), taxYear());
+  run_ = quorin::CompCarCalc(reg(), taxYear(), recordWorking());
+  keepWorking();
   showResults();
 }
 
@@ -296,7 +300,8 @@ void CompanyCarWindow::showResults() {
 void CompanyCarWindow::cmdCalculate_Click() {
   if (!acceptFields()) return;
   Busy busy;
-  run_ = CompCarCalculate(reg(), taxYear());
+  run_ = CompCarCalculate(reg(), taxYear(), recordWorking());
+  keepWorking();
   showResults();
 }
 
@@ -332,12 +337,14 @@ void CompanyCarWindow::CompCarPrint(int choice) {
   state().PrintChoice = static_cast<std::int16_t>(choice);
   {
     Busy busy;
-    run_ = PrintCalc(reg(), taxYear());
+    run_ = PrintCalc(reg(), taxYear(), recordWorking());
+    keepWorking();
     showResults();
     Print p;
     p.rows = compcarRows(reg(), run_);
     p.taxYear = true;
     p.extras = compcarTotals(run_);
+    p.working = workingToPrint(frame_->printWorking());
     print(kCompCarReport, QString::fromLatin1(kCompCarTitle), choice, std::move(p));
   }
   hideFrame(frame_);

@@ -42,6 +42,7 @@ class CompanyCarWindow : public CalculatorWindow {
   CompanyCarRegister& reg();
   void showVehicle();
   void applyControls(bool focusRegistration);
+  void workingClosed() override { applyControls(false); }
   void showResults();
   void datesChanged();
 

@@ -18,10 +18,15 @@
 #include <utility>
 
 #include "report/report_control.h"
+#include "report/report_document.h"
+#include "report/working_page.h"
 #include "report/report_store.h"
 #include "settings/settings_store.h"
 #include "shell/session_state.h"
 #include "widgets/message_sink.h"
+#include "widgets/working_panel.h"
+#include "common/working_text.h"
+#include "tax/tax_year.h"
 
 namespace quorin {
 
@@ -332,8 +337,44 @@ bool CalculatorWindow::print(const char* reportFile, const QString& title, int c
                  makeReportRun(print.taxYear ? &taxYear() : nullptr, print.settings ? &*print.settings : nullptr,
                                print.settingsFields, false, print.language)};
   data.run.extras = std::move(print.extras);
+  if (print.working) data.run.working = *print.working;
   return launchReport(context_.report, state(), reportFile, title, choice, std::move(data));
 }
 
+Working* CalculatorWindow::recordWorking() {
+  recording_.clear();
+  return &recording_;
+}
+
+void CalculatorWindow::keepWorking() {
+  std::swap(working_, recording_);
+  workingKept_ = true;
+  if (workingPanel_) workingPanel_->setWorking(&working_);
+}
+
+QPushButton* CalculatorWindow::addWorkingButton() {
+  workingPanel_ = new WorkingPanel(this);
+  addFrame(workingPanel_);
+  workingPanel_->setWorking(working());
+  QPushButton* button = addButton(QStringLiteral("cmdWorking"), tr("Working o&ut"));
+  button->setToolTip(tr("How the figures of the last calculation were worked out"));
+  connect(button, &QPushButton::clicked, this, [this] {
+    workingPanel_->setWorking(working());
+    showFrame(workingPanel_);
+  });
+  connect(workingPanel_, &WorkingPanel::closeRequested, this, [this] {
+    hideFrame(workingPanel_);
+    workingClosed();
+  });
+  connect(workingPanel_, &WorkingPanel::viewRequested, this, [this] {
+    if (!working() || working_.empty()) return;
+    Busy busy;
+    // The footer names the year when it is the one the steps applied.
+    const tax::TaxYear* year = working_.taxYear == taxYear().year ? &taxYear() : nullptr;
+    auto pages = std::make_unique<ReportPages>(workingDocumentHtml(working_, 0), makeReportRun(year, nullptr, 0, false, 0));
+    context_.report.preview(std::move(pages), QString::fromStdString(workingTitle(0)));
+  });
+  return button;
+}
 
 }  // namespace quorin

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "common/working.h"
 #include "report/feed_record.h"
 #include "widgets/busy_cursor.h"
 #include "settings/settings_record.h"
@@ -33,6 +34,7 @@ class QVBoxLayout;
 namespace quorin {
 
 class SetupPanel;
+class WorkingPanel;
 
 class CalculatorWindow : public QWidget {
   Q_OBJECT
@@ -102,6 +104,8 @@ class CalculatorWindow : public QWidget {
     std::uint32_t settingsFields = 0;
     int language = 0;
     std::vector<FeedField> extras;
+    // The working printed after the printout (in its language), or none.
+    const Working* working = nullptr;
   };
   bool print(const char* reportFile, const QString& title, int choice, Print print);
   // The same for a record and rows written just before with writeRecord
@@ -110,6 +114,24 @@ class CalculatorWindow : public QWidget {
   bool launch(const char* reportFile, const QString& title, int choice);
 
   using Busy = BusyCursor;
+
+  // The working of the last calculation. A calculation records into
+  // recordWorking() (emptied first); once its figures are on the window,
+  // keepWorking() makes it the working the "Working o&ut" panel shows and
+  // the printouts follow with. A refused calculation keeps the one before.
+  Working* recordWorking();
+  void keepWorking();
+  // nullptr before any calculation was kept.
+  const Working* working() const { return workingKept_ ? &working_ : nullptr; }
+  // The "Working o&ut" button (cmdWorking) in the button row and its panel
+  // (fraWorking), a frame below the fields; call where the button belongs.
+  QPushButton* addWorkingButton();
+  // The print frame's choice: the working when it is to be printed and
+  // there is one.
+  const Working* workingToPrint(bool chosen) const { return chosen ? working() : nullptr; }
+  // The working panel was closed (its main buttons enabled again): a window
+  // that enables some of them only in some states sets them again here.
+  virtual void workingClosed() {}
 
   // Activation (the window opened, brought forward or its main window
   // activated again): the windows that show their shared values again and
@@ -161,6 +183,10 @@ class CalculatorWindow : public QWidget {
   std::optional<FeedRows> writtenRows_;
   SetupPanel* yearPanel_ = nullptr;  // the Setup frame offering the tax year, a child
   bool activating_ = false;
+  Working working_;      // the working of the last kept calculation
+  Working recording_;    // the working of the calculation under way
+  bool workingKept_ = false;
+  WorkingPanel* workingPanel_ = nullptr;
 };
 
 }  // namespace quorin

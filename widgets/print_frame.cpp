@@ -1,5 +1,6 @@
 #include "widgets/print_frame.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -30,6 +31,12 @@ PrintFrame::PrintFrame(const Options& o, QWidget* parent) : QGroupBox(tr("Print"
     grid->addWidget(name_, row++, 1);
     grid->addWidget(new QLabel(tr("(max.50 chrs.)"), this), row++, 1);
   }
+  if (o.workingChoice) {
+    working_ = new QCheckBox(tr("Print the workin&g"), this);
+    working_->setObjectName(QStringLiteral("chkWorking"));
+    working_->setToolTip(tr("Follow the printout with a page showing how its figures were worked out"));
+    grid->addWidget(working_, row++, 0, 1, 2);
+  }
   view_ = new QPushButton(tr("&View/Export report"), this);
   print_ = new QPushButton(tr("P&rint directly to printer"), this);
   cancel_ = new QPushButton(o.cancelCaption, this);
@@ -51,6 +58,8 @@ int PrintFrame::language() const {
   if (afrikaans_->isChecked()) return 1;
   return -1;
 }
+
+bool PrintFrame::printWorking() const { return working_ && working_->isChecked(); }
 
 QString PrintFrame::employeeName() const { return name_ ? name_->text() : QString(); }
 

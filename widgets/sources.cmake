@@ -8,4 +8,5 @@ list(APPEND QUORIN_GUI_SOURCES
   widgets/calculator_window.cpp
   widgets/window_fit.cpp
   widgets/access_keys.cpp
+  widgets/working_panel.cpp
 )

@@ -17,24 +17,29 @@ QString word(const char* english, int language) { return text(workingWord(englis
 
 }  // namespace
 
-QString workingTableHtml(const Working& working, int language, bool paged) {
-  // Widths shared by the heading and every step, so the columns line up
-  // when each step is a table of its own.
-  // On paper a size smaller than the printout's, so a working fits a page or two.
+QString workingTableHtml(const Working& working, int language, WorkingLayout layout) {
+  const bool paged = layout != WorkingLayout::Panel;
+  // On paper a size smaller than the printout's, so a working fits a page
+  // or two. The widths are the same in the heading and every step, so the
+  // columns line up when each step is a table of its own.
   const QString table = QStringLiteral("<table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\"");
-  const QString stepTable = paged ? table + QStringLiteral(" style=\"font-size:9pt\">") : table + QLatin1Char('>');
-  const QString head =
-      QStringLiteral(
-          "<tr><td colspan=\"4\"><h2 style=\"margin-top:0\">%1</h2></td></tr>"
-          "<tr bgcolor=\"#dcdcdc\"><th align=\"left\" width=\"25%\">%2</th><th align=\"left\" width=\"34%\">%3</th>"
-          "<th align=\"left\" width=\"28%\">%4</th><th align=\"right\" width=\"13%\">%5</th></tr>")
-          .arg(text(workingTitle(language)), word("Step", language), word("Figures used", language),
-               word("Rule", language), word("Value", language));
+  const QString stepTable = table + (paged ? QStringLiteral(" style=\"font-size:9pt\">") : QStringLiteral(">"));
+  QString head = QStringLiteral(
+                     "<tr bgcolor=\"#dcdcdc\"><th align=\"left\" width=\"25%\">%1</th>"
+                     "<th align=\"left\" width=\"34%\">%2</th><th align=\"left\" width=\"28%\">%3</th>"
+                     "<th align=\"right\" width=\"13%\">%4</th></tr>")
+                     .arg(word("Step", language), word("Figures used", language), word("Rule", language),
+                          word("Value", language));
   QString html;
-  if (paged)
-    html = table + QStringLiteral(" style=\"page-break-before: always; font-size:9pt\">") + head + QStringLiteral("</table>");
-  else
+  if (paged) {
+    // The title heads the page; a panel has it as its caption.
+    head.prepend(QStringLiteral("<tr><td colspan=\"4\"><h2 style=\"margin-top:0\">%1</h2></td></tr>")
+                     .arg(text(workingTitle(language))));
+    const QString style = layout == WorkingLayout::PagesAfter ? QStringLiteral("page-break-before: always; ") : QString();
+    html = table + QStringLiteral(" style=\"%1font-size:9pt\">").arg(style) + head + QStringLiteral("</table>");
+  } else {
     html = stepTable + QStringLiteral("<thead>") + head + QStringLiteral("</thead>");
+  }
   int number = 0;
   for (const WorkingStep& step : working.steps()) {
     ++number;
@@ -66,19 +71,17 @@ QString workingTableHtml(const Working& working, int language, bool paged) {
   return paged ? html : html + QStringLiteral("</table>");
 }
 
-QString workingDocumentHtml(const Working& working, int language) {
+QString workingDocumentHtml(const Working& working, int language, WorkingLayout layout) {
   QString html = QStringLiteral("<html><head><title>%1</title></head><body>").arg(text(workingTitle(language)));
   if (working.empty())
-    html += QStringLiteral("<h2>%1</h2><p>%2</p>")
-                .arg(text(workingTitle(language)),
-                     QStringLiteral("Nothing has been calculated yet: press Calculate first."));
+    html += QStringLiteral("<p>Nothing has been calculated yet: press Calculate first.</p>");
   else
-    html += workingTableHtml(working, language, false);
+    html += workingTableHtml(working, language, layout);
   return html + QStringLiteral("</body></html>");
 }
 
 QString appendWorking(const QString& reportHtml, const Working& working, int language) {
-  const QString table = workingTableHtml(working, language, true);
+  const QString table = workingTableHtml(working, language, WorkingLayout::PagesAfter);
   const qsizetype end = reportHtml.lastIndexOf(QLatin1String("</body>"), -1, Qt::CaseInsensitive);
   if (end < 0) return reportHtml + table;
   return QString(reportHtml).insert(end, table);

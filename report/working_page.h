@@ -11,14 +11,20 @@
 
 namespace quorin {
 
-// The steps as one table (a panel), or paged: from a new page, each step a
-// table of its own that the report's pages move whole to the next page
-// rather than split (report_document.h). language: 0 English, 1 Afrikaans.
-QString workingTableHtml(const Working& working, int language, bool paged);
+enum class WorkingLayout {
+  Panel,       // one table under the panel's caption, which is the title
+  Pages,       // titled pages of their own
+  PagesAfter,  // titled pages after a printout, from a new page
+};
 
-// A document of the working alone, titled; "nothing calculated yet" for an
-// empty working.
-QString workingDocumentHtml(const Working& working, int language);
+// The steps: on paper each step is a table of its own, which the report's
+// pages move whole to the next page rather than split (report_document.h).
+// language: 0 English, 1 Afrikaans.
+QString workingTableHtml(const Working& working, int language, WorkingLayout layout);
+
+// A document of the working alone (its <title> the title); "nothing
+// calculated yet" for an empty working.
+QString workingDocumentHtml(const Working& working, int language, WorkingLayout layout);
 
 // The filled report with the working's table appended after its body.
 QString appendWorking(const QString& reportHtml, const Working& working, int language);

@@ -371,7 +371,7 @@ QPushButton* CalculatorWindow::addWorkingButton() {
     Busy busy;
     // The footer names the year when it is the one the steps applied.
     const tax::TaxYear* year = working_.taxYear == taxYear().year ? &taxYear() : nullptr;
-    auto pages = std::make_unique<ReportPages>(workingDocumentHtml(working_, 0), makeReportRun(year, nullptr, 0, false, 0));
+    auto pages = std::make_unique<ReportPages>(workingDocumentHtml(working_, 0, WorkingLayout::Pages), makeReportRun(year, nullptr, 0, false, 0));
     context_.report.preview(std::move(pages), QString::fromStdString(workingTitle(0)));
   });
   return button;

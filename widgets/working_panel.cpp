@@ -6,11 +6,12 @@
 #include <QVBoxLayout>
 
 #include "common/working.h"
+#include "common/working_text.h"
 #include "report/working_page.h"
 
 namespace quorin {
 
-WorkingPanel::WorkingPanel(QWidget* parent) : QGroupBox(tr("Working"), parent) {
+WorkingPanel::WorkingPanel(QWidget* parent) : QGroupBox(QString::fromStdString(workingTitle(0)), parent) {
   setObjectName(QStringLiteral("fraWorking"));
   auto* layout = new QVBoxLayout(this);
   text_ = new QTextBrowser(this);
@@ -36,7 +37,7 @@ WorkingPanel::WorkingPanel(QWidget* parent) : QGroupBox(tr("Working"), parent) {
 
 void WorkingPanel::setWorking(const Working* working) {
   static const Working none;
-  text_->setHtml(workingDocumentHtml(working ? *working : none, 0));
+  text_->setHtml(workingDocumentHtml(working ? *working : none, 0, WorkingLayout::Panel));
   view_->setEnabled(working && !working->empty());
 }
 

@@ -4,6 +4,7 @@
 // ticked gains the working's pages (numbered on with the printout, in the
 // print's language), and the working page escapes what the user typed.
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QKeySequence>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -70,10 +71,14 @@ TEST_F(WorkingPayTest, MonthlyWindowShowsTheWorkingOfItsLastCalculation) {
   click("cmdWorking");
   EXPECT_TRUE(window->findChild<QWidget*>("fraWorking")->isVisible());
   const QString text = panelText(window.get());
-  EXPECT_TRUE(text.contains("How these figures were worked out"));
+  EXPECT_EQ(window->findChild<QGroupBox*>("fraWorking")->title(), "How these figures were worked out");
   EXPECT_TRUE(text.contains("Tax to deduct"));
   EXPECT_TRUE(text.contains("4 783.08")) << text.toStdString();
   EXPECT_FALSE(button("cmdCalculate")->isEnabled());  // a frame is shown
+  click("cmdWorkingView");  // printed on its own through the preview
+  ASSERT_TRUE(report.lastPreview());
+  EXPECT_EQ(report.lastPreview()->pages().title(), "How these figures were worked out");
+  EXPECT_TRUE(report.lastPreview()->pages().document().toPlainText().contains("4 783.08"));
 
   // A refused calculation keeps the working of the one before.
   click("cmdWorkingClose");
@@ -167,7 +172,7 @@ TEST(WorkingPage, EscapesTextAndIsNumberedWithThePrintout) {
   EXPECT_TRUE(pages.document().toPlainText().contains("<b>Bakkie</b> & trailer: Days of use"));
   EXPECT_TRUE(pages.footerText(1).contains("page 1 of 2"));
   EXPECT_TRUE(pages.footerText(2).contains("page 2 of 2"));
-  EXPECT_FALSE(workingTableHtml(working, 0, true).contains("<b>Bakkie"));
+  EXPECT_FALSE(workingTableHtml(working, 0, WorkingLayout::PagesAfter).contains("<b>Bakkie"));
 
   // A long working runs on over pages, its heading repeated; no working, no page.
   for (int i = 0; i < 150; ++i) working.add("Remuneration", 1000.0 * i).in("salary", 1000.0 * i);

@@ -9,16 +9,19 @@ namespace quorin::cli {
 
 namespace {
 
+bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+
 struct Caption {
   std::string_view field;
   const char* caption;
+  int decimals = 2;  // as the window shows the field
 };
 
 // The windows' captions of the result fields, for the calculators that
 // explain their figures. A field the list does not name is shown by its name.
 constexpr Caption kPayPeriodCaptions[] = {
-    {"numMTAAns", "Taxable travel allowance"},
-    {"numAllowableRFundDed", "Allowable R/Fund deduction"},
+    {"numMTAAns", "Taxable travel allowance", 0},
+    {"numAllowableRFundDed", "Allowable R/Fund deduction", 0},
     {"numMAns1", "UIF contribution Employee"},
     {"numMAns2", "UIF contribution Employer"},
     {"numMAns3", "S.D.L."},
@@ -27,12 +30,11 @@ constexpr Caption kPayPeriodCaptions[] = {
     {"numMTCForContri", "Tax credits for contributions"},
     {"numTaxLiability", "Total tax deduction"},
     {"numAns", "PAYE"},
-    {"numAnnCalcBens", "Beneficiaries a month"},
-};
+    };
 
 constexpr Caption kRuravUvoCaptions[] = {
     {"sidbEdit1[0]", "Taxable income   R"},
-    {"sidbEdit1[1]", "Age"},
+    {"sidbEdit1[1]", "Age", 0},
     {"sidbEdit1[2]", "Tax on taxable income   R"},
     {"sidbEdit1[3]", "Marginal rate %"},
     {"sidbEdit1[4]", "Portion @ M/Rate R"},
@@ -54,19 +56,19 @@ constexpr Caption kPackageCaptions[] = {
     {"numOnceOff", "Once-off cost of the company car"},
     {"numRFundCont", "Retirement fund contribution"},
     {"numCCRFundCont", "Retirement fund contribution (cost to company)"},
-    {"numPMems", "Beneficiaries"},
+    {"numPMems", "Beneficiaries", 0},
 };
 
 constexpr Caption kCarAllowanceCaptions[] = {
-    {"silgEdit12", "Period (number of days)"},
+    {"silgEdit12", "Period (number of days)", 0},
     {"numDBusKm", "Business distance"},
     {"numDPrivKm", "Private distance"},
     {"numDTotKm", "Total distance Kms."},
     {"numDFixedCost", "Fixed cost R"},
-    {"numDFixedPerKm", "Fixed cost cents/km"},
-    {"numDFuelPerKm", "Fuel costs cents/km"},
-    {"numDMaintPerKm", "Maintenance costs cents/km"},
-    {"numDTotalPerKm", "Total costs cents/km"},
+    {"numDFixedPerKm", "Fixed cost cents/km", 4},
+    {"numDFuelPerKm", "Fuel costs cents/km", 4},
+    {"numDMaintPerKm", "Maintenance costs cents/km", 4},
+    {"numDTotalPerKm", "Total costs cents/km", 1},
     {"numDClaim", "Deduction claim R"},
     {"numABusKm", "Business Km's"},
     {"numAPrivKm", "Private Km's"},
@@ -77,25 +79,52 @@ constexpr Caption kCarAllowanceCaptions[] = {
     {"numAClaim2", "Deduction claim"},
 };
 
+constexpr Caption kEtiCaptions[] = {
+    {"numQualifyingMonth", "Qualifying month", 0},
+    {"numPeriod", "Period (1: months 1-12, 2: 13-24)", 0},
+    {"numGrossedUp", "Remuneration for 160 hours"},
+    {"numFullMonthETI", "ETI for a full month"},
+    {"numHoursFactor", "Hours factor (hours / 160)", 4},
+    {"numETI", "Employment Tax Incentive"},
+    {"numUtilised", "ETI utilised"},
+    {"numCarriedForward", "ETI carried forward"},
+};
+
 constexpr Caption kCompanyCarCaptions[] = {
     {"numTotAdjustTaxableInc", "Total Adjustment to taxable income"},
     {"numTotAdjustTaxableIncSARS", "(SARS's claim awarded against taxable income)"},
 };
 
 template <std::size_t N>
-const char* find(const Caption (&list)[N], std::string_view field) {
+const Caption* find(const Caption (&list)[N], std::string_view field) {
   for (const Caption& c : list)
-    if (c.field == field) return c.caption;
+    if (c.field == field) return &c;
   return nullptr;
 }
 
-bool startsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+// The caption of a result field of the calculator, or nullptr.
+const Caption* captionOf(std::string_view calculator, std::string_view field) {
+  static constexpr Caption kTakeHome{"numGrossSal", "Net salary(take-home)"};
+  static constexpr Caption kGross{"numGrossSal", "Gross salary"};
+  if (calculator == "ruravuvo") return find(kRuravUvoCaptions, field);
+  if (calculator == "eti") return find(kEtiCaptions, field);
+  if (calculator == "car-allowance") return find(kCarAllowanceCaptions, field);
+  if (calculator == "company-car") return find(kCompanyCarCaptions, field);
+  if (startsWith(calculator, "velmar-") || startsWith(calculator, "quorin-")) {
+    if (field == "numGrossSal") return startsWith(calculator, "quorin-") ? &kGross : &kTakeHome;
+    return find(kPackageCaptions, field);
+  }
+  if (calculator == "monthly" || calculator == "weekly" || calculator == "fortnightly" || calculator == "daily" ||
+      calculator == "annual")
+    return find(kPayPeriodCaptions, field);
+  return nullptr;
+}
 
-std::string valueText(const nlohmann::ordered_json& v) {
+std::string valueText(const nlohmann::ordered_json& v, int decimals) {
   if (v.is_boolean()) return v.get<bool>() ? "yes" : "no";
   if (v.is_string()) return v.get<std::string>();
   if (v.is_number_integer() || v.is_number_unsigned()) return formatGrouped(v.get<double>(), 0);
-  if (v.is_number()) return formatGrouped(v.get<double>(), 2);
+  if (v.is_number()) return formatGrouped(v.get<double>(), decimals);
   return v.dump();
 }
 
@@ -115,8 +144,8 @@ void collect(const std::string& calculator, const std::string& name, const nlohm
     for (const auto& [key, item] : v.items()) collect(calculator, name + "." + key, item, lines);
     return;
   }
-  const char* caption = resultCaption(calculator, name);
-  lines.push_back({caption ? std::string(caption) : name, valueText(v)});
+  const Caption* caption = captionOf(calculator, name);
+  lines.push_back({caption ? std::string(caption->caption) : name, valueText(v, caption ? caption->decimals : 2)});
 }
 
 void printAligned(std::ostream& out, const std::vector<Line>& lines) {
@@ -133,19 +162,8 @@ void printAligned(std::ostream& out, const std::vector<Line>& lines) {
 }  // namespace
 
 const char* resultCaption(std::string_view calculator, std::string_view field) {
-  if (calculator == "ruravuvo") return find(kRuravUvoCaptions, field);
-  if (calculator == "car-allowance") return find(kCarAllowanceCaptions, field);
-  if (calculator == "company-car") return find(kCompanyCarCaptions, field);
-  if (startsWith(calculator, "velmar-") || startsWith(calculator, "quorin-")) {
-    if (field == "numGrossSal") return startsWith(calculator, "quorin-") ? "Gross salary" : "Net salary(take-home)";
-    return find(kPackageCaptions, field);
-  }
-  if (calculator == "monthly" || calculator == "weekly" || calculator == "fortnightly" || calculator == "daily" ||
-      calculator == "annual") {
-    if (startsWith(field, "numAnnCalcBens")) return nullptr;
-    return find(kPayPeriodCaptions, field);
-  }
-  return nullptr;
+  const Caption* caption = captionOf(calculator, field);
+  return caption ? caption->caption : nullptr;
 }
 
 void printOutcomeText(std::ostream& out, const std::string& calculator, const Outcome& o) {

@@ -1,6 +1,6 @@
-// The Afrikaans of the pay-period calculators' working, for their
-// Afrikaans printouts: labels, figure names and rules, looked up by their
-// English text.
+// The Afrikaans of the working of the calculators with an Afrikaans
+// printout (the pay-period calculators and the Employment Tax Incentive):
+// labels, figure names and rules, looked up by their English text.
 #include <string_view>
 
 #include "common/working_text.h"
@@ -169,6 +169,67 @@ constexpr Words kWords[] = {
     {"only from age 65, with a medical scheme fees credit", "slegs vanaf 65, met 'n mediese skemabydraekrediet"},
     {"tax of the period less both credits, not below 0",
      "belasting van die tydperk min albei krediete, nie minder as 0 nie"},
+    // the Employment Tax Incentive
+    {"ETI table", "Aansporingstabel"},
+    {"Age at the end of the month", "Ouderdom aan die einde van die maand"},
+    {"Months employed", "Maande in diens"},
+    {"Qualifying month", "Kwalifiserende maand"},
+    {"Period", "Tydperk"},
+    {"Remuneration for 160 hours", "Besoldiging vir 160 uur"},
+    {"Minimum pay", "Minimum betaling"},
+    {"Qualifies", "Kwalifiseer"},
+    {"ETI for a full month", "Aansporing vir 'n volle maand"},
+    {"Employment Tax Incentive", "Indiensnemingsbelastingaansporing"},
+    {"ETI brought forward", "Aansporing oorgebring"},
+    {"ETI utilised", "Aansporing benut"},
+    {"ETI carried forward", "Aansporing oorgedra"},
+    {"month claimed", "maand geëis"},
+    {"birth date", "geboortedatum"},
+    {"employment start", "datum in diens"},
+    {"months employed", "maande in diens"},
+    {"months not qualifying", "maande nie gekwalifiseer nie"},
+    {"months before the 18th birthday", "maande voor die 18de verjaarsdag"},
+    {"qualifying month", "kwalifiserende maand"},
+    {"hours", "ure"},
+    {"minimum wage", "minimum loon"},
+    {"age at the end of the month", "ouderdom aan die einde van die maand"},
+    {"remuneration for 160 hours", "besoldiging vir 160 uur"},
+    {"period", "tydperk"},
+    {"brought forward entered", "oorgebring soos ingevoer"},
+    {"PAYE", "LBS"},
+    {"the table in force from {from} to {to}, of {year}", "die tabel van krag van {from} tot {to}, van {year}"},
+    {"whole years from the birth date", "volle jare vanaf die geboortedatum"},
+    {"as entered", "soos ingevoer"},
+    {"from the start to the month claimed, both counted", "van die begin tot die maand geëis, albei ingesluit"},
+    {"months employed - months not qualifying - months before the 18th birthday",
+     "maande in diens - maande nie gekwalifiseer nie - maande voor die 18de verjaarsdag"},
+    {"1: qualifying months 1 to 12; 2: months 13 to 24", "1: kwalifiserende maande 1 tot 12; 2: maande 13 tot 24"},
+    {"remuneration x 160 / hours", "besoldiging x 160 / ure"},
+    {"160 hours or more: the remuneration", "160 uur of meer: die besoldiging"},
+    {"minimum wage x hours (160 when not entered), to the cent",
+     "minimum loon x ure (160 indien nie ingevoer nie), tot die sent"},
+    {"employed before 1 October 2013: no incentive", "in diens geneem voor 1 Oktober 2013: geen aansporing"},
+    {"younger than 18 at the end of the month: no incentive",
+     "jonger as 18 aan die einde van die maand: geen aansporing"},
+    {"30 or older at the end of the month, outside a special economic zone: no incentive",
+     "30 of ouer aan die einde van die maand, buite 'n spesiale ekonomiese sone: geen aansporing"},
+    {"no qualifying month: no incentive", "geen kwalifiserende maand nie: geen aansporing"},
+    {"the 24 qualifying months have been used: no incentive", "die 24 kwalifiserende maande is gebruik: geen aansporing"},
+    {"remuneration for 160 hours not below {nil edge}: no incentive",
+     "besoldiging vir 160 uur nie onder {nil edge} nie: geen aansporing"},
+    {"paid less than the minimum pay {minimum pay}: no incentive",
+     "minder betaal as die minimum betaling {minimum pay}: geen aansporing"},
+    {"below {percent edge}: {percent} % of the remuneration", "onder {percent edge}: {percent} % van die besoldiging"},
+    {"{percent edge} to below {taper edge}: the flat {amount}", "{percent edge} tot onder {taper edge}: die vaste {amount}"},
+    {"{taper edge} to below {nil edge}: {amount} - {taper} x (remuneration - {taper edge})",
+     "{taper edge} tot onder {nil edge}: {amount} - {taper} x (besoldiging - {taper edge})"},
+    {"from {nil edge}: nil", "vanaf {nil edge}: nul"},
+    {"ETI for a full month x hours factor {hours factor}, to the cent",
+     "aansporing vir 'n volle maand x urefaktor {hours factor}, tot die sent"},
+    {"nothing is brought forward into March or September", "niks word na Maart of September oorgebring nie"},
+    {"the smaller of brought forward + ETI and the PAYE, to the cent",
+     "die kleinste van oorgebring + aansporing en die LBS, tot die sent"},
+    {"brought forward + ETI - utilised, to the cent", "oorgebring + aansporing - benut, tot die sent"},
 };
 
 }  // namespace

@@ -89,6 +89,7 @@ EtiWindow::EtiWindow(WindowContext& context)
   PrintFrame::Options options;
   options.languageChoice = true;
   options.employeeName = true;
+  options.workingChoice = true;
   print_ = new PrintFrame(options, this);
   addFrame(print_);
   connect(print_, &PrintFrame::viewRequested, this, [this] { StartPrintout(0); });
@@ -101,6 +102,7 @@ EtiWindow::EtiWindow(WindowContext& context)
           [this] { showFrame(print_); });
   connect(addButton(QStringLiteral("cmdSettings"), tr("&Settings")), &QPushButton::clicked, this,
           [this] { showFrame(setup_); });
+  addWorkingButton();
   connect(addButton(QStringLiteral("cmdOk"), tr("&OK")), &QPushButton::clicked, this, &QWidget::close);
   offerTaxYears(setup_);
   // Nothing is calculated on opening: the age or birth date is needed first.
@@ -137,7 +139,7 @@ bool EtiWindow::calculate() {
   EtiInput in;
   EtiResult r;
   std::optional<Refusal> refusal = inputs(in);
-  if (!refusal) refusal = CalculateEti(in, taxYear(), r);
+  if (!refusal) refusal = CalculateEti(in, taxYear(), r, recordWorking());
   if (refusal) {
     refuse(*refusal);
     return false;
@@ -145,6 +147,7 @@ bool EtiWindow::calculate() {
   input_ = in;
   result_ = r;
   calculated_ = true;
+  keepWorking();
   showResult(r);
   return true;
 }
@@ -191,6 +194,7 @@ void EtiWindow::StartPrintout(int choice) {
   p.record = EtiRecord(input_, result_, taxYear(), print_->employeeName().toStdString(), language);
   p.taxYear = true;
   p.language = language;
+  p.working = workingToPrint(print_->printWorking());
   print(kEtiReport, QString::fromLatin1(kEtiTitle), choice, std::move(p));
 }
 

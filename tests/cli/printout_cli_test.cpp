@@ -237,3 +237,21 @@ TEST_F(PrintoutCliTest, AFailedPdfWriteLeavesTheOldFileAndSaysSo) {
 }
 
 }  // namespace
+
+// --working with --pdf: the working follows the printout from a new page,
+// in the print's language, numbered on with the printout's pages.
+TEST_F(PrintoutCliTest, TheWorkingFollowsThePrintoutOnItsOwnPages) {
+  const QStringList args{"monthly", "--salary", "30000", "--age", "40"};
+  print(args, "plain.pdf");
+  const int alone = pdfInfo(folder.qfile("plain.pdf"), "Pages").toInt();
+  print(QStringList(args) << "--working", "english.pdf");
+  const int pages = pdfInfo(folder.qfile("english.pdf"), "Pages").toInt();
+  EXPECT_GT(pages, alone);
+  const QString first = pdfText(folder.qfile("english.pdf"), alone + 1);
+  EXPECT_TRUE(first.contains("How these figures were worked out")) << first.toStdString();
+  EXPECT_TRUE(first.contains("Tax to deduct"));
+  EXPECT_TRUE(first.contains(QString("page %1 of %2").arg(alone + 1).arg(pages)));
+  EXPECT_FALSE(pdfText(folder.qfile("english.pdf"), alone).contains("How these figures were worked out"));
+  const QString af = print(QStringList(args) << "--working" << "--language" << "af", "afrikaans.pdf");
+  EXPECT_TRUE(af.contains("Hoe hierdie syfers bereken is"));
+}

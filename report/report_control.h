@@ -67,14 +67,12 @@ class ReportControl : public QObject {
   // The preview window of the last run, if it is still open.
   ReportPreviewWindow* lastPreview() const;
 
- private:
-  bool present(std::unique_ptr<ReportPages> pages, int destination);
- public:
-
  signals:
   void reportRun(const QString& reportFile, int destination);
 
  private:
+  bool present(std::unique_ptr<ReportPages> pages, int destination);
+
   const SessionState& state_;
   MessageSink& messages_;
   QPointer<QWidget> preview_;

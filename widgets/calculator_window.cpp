@@ -17,16 +17,16 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "common/working_text.h"
 #include "report/report_control.h"
 #include "report/report_document.h"
-#include "report/working_page.h"
 #include "report/report_store.h"
+#include "report/working_page.h"
 #include "settings/settings_store.h"
 #include "shell/session_state.h"
+#include "tax/tax_year.h"
 #include "widgets/message_sink.h"
 #include "widgets/working_panel.h"
-#include "common/working_text.h"
-#include "tax/tax_year.h"
 
 namespace quorin {
 
@@ -349,7 +349,8 @@ Working* CalculatorWindow::recordWorking() {
 void CalculatorWindow::keepWorking() {
   std::swap(working_, recording_);
   workingKept_ = true;
-  if (workingPanel_) workingPanel_->setWorking(&working_);
+  // A panel hidden is filled when it is shown.
+  if (workingPanel_ && workingPanel_->isVisible()) workingPanel_->setWorking(&working_);
 }
 
 QPushButton* CalculatorWindow::addWorkingButton() {
@@ -371,7 +372,8 @@ QPushButton* CalculatorWindow::addWorkingButton() {
     Busy busy;
     // The footer names the year when it is the one the steps applied.
     const tax::TaxYear* year = working_.taxYear == taxYear().year ? &taxYear() : nullptr;
-    auto pages = std::make_unique<ReportPages>(workingDocumentHtml(working_, 0, WorkingLayout::Pages), makeReportRun(year, nullptr, 0, false, 0));
+    auto pages = std::make_unique<ReportPages>(workingDocumentHtml(working_, 0, WorkingLayout::Pages),
+                                               makeReportRun(year, nullptr, 0, false, 0));
     context_.report.preview(std::move(pages), QString::fromStdString(workingTitle(0)));
   });
   return button;

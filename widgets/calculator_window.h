@@ -183,8 +183,8 @@ class CalculatorWindow : public QWidget {
   std::optional<FeedRows> writtenRows_;
   SetupPanel* yearPanel_ = nullptr;  // the Setup frame offering the tax year, a child
   bool activating_ = false;
-  Working working_;      // the working of the last kept calculation
-  Working recording_;    // the working of the calculation under way
+  Working working_;    // the working of the last kept calculation
+  Working recording_;  // the working of the calculation under way
   bool workingKept_ = false;
   WorkingPanel* workingPanel_ = nullptr;
 };

@@ -64,7 +64,8 @@ QString workingTableHtml(const Working& working, int language, WorkingLayout lay
                             "<td valign=\"top\" align=\"right\" width=\"13%\"><b>%6</b></td></tr>")
                             .arg(number % 2 == 0 ? QStringLiteral(" bgcolor=\"#f0f0f0\"") : QString())
                             .arg(number)
-                            .arg(text(workingLabel(step, language)), inputs, rule, figure(step.value, step.valueKind));
+                            .arg(text(workingLabel(step, language)).replace(QStringLiteral(" %"), QStringLiteral("&nbsp;%")),
+                                 inputs, rule, figure(step.value, step.valueKind));
     // On paper each step is a table of its own, which the pages never split.
     html += paged ? stepTable + row + QStringLiteral("</table>") : row;
   }

@@ -362,6 +362,10 @@ QPushButton* CalculatorWindow::addWorkingButton() {
   connect(button, &QPushButton::clicked, this, [this] {
     workingPanel_->setWorking(working());
     showFrame(workingPanel_);
+    // Once the body is laid out with the panel, the whole panel in view.
+    QTimer::singleShot(0, this, [this] {
+      if (workingPanel_->isVisible()) scroll_->bringIntoView(workingPanel_);
+    });
   });
   connect(workingPanel_, &WorkingPanel::closeRequested, this, [this] {
     hideFrame(workingPanel_);

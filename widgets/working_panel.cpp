@@ -17,8 +17,8 @@ WorkingPanel::WorkingPanel(QWidget* parent) : QGroupBox(QString::fromStdString(w
   text_ = new QTextBrowser(this);
   text_->setObjectName(QStringLiteral("txtWorking"));
   text_->setOpenLinks(false);
-  // Room for a dozen steps; the rest scrolls.
-  text_->setMinimumHeight(text_->fontMetrics().lineSpacing() * 18);
+  // Room for a few steps; the rest scrolls.
+  text_->setMinimumHeight(text_->fontMetrics().lineSpacing() * 15);
   text_->setMinimumWidth(text_->fontMetrics().averageCharWidth() * 90);
   layout->addWidget(text_);
   auto* buttons = new QHBoxLayout;

@@ -493,7 +493,9 @@ TEST(PayPeriodWorking, EveryWordOfThePayPeriodWorkingHasItsAfrikaans) {
   auto expectAfrikaans = [](const Working& w) {
     for (const WorkingStep& s : w.steps()) {
       EXPECT_TRUE(afrikaansWorkingWord(s.label)) << s.label;
-      if (*s.rule) EXPECT_TRUE(afrikaansWorkingWord(s.rule)) << s.rule;
+      if (*s.rule) {
+        EXPECT_TRUE(afrikaansWorkingWord(s.rule)) << s.rule;
+      }
       for (const WorkingFigure& f : s.inputs) EXPECT_TRUE(afrikaansWorkingWord(f.name)) << f.name;
     }
   };

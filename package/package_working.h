@@ -1,7 +1,9 @@
 // The labels of the steps the salary packages record into a working, and
 // the steps both directions record alike. The rules shared with the other
-// calculators (scale, rebate, credits, retirement fund deduction) record
-// their own steps (tax/tax_scale.h).
+// calculators (scale, rebate, credits) record their own steps
+// (tax/tax_scale.h). The recorders are out of line and cold: a calculation
+// without a working keeps its fast path and pays only the test of the
+// pointer.
 #pragma once
 
 #include "common/working.h"
@@ -15,6 +17,7 @@ inline constexpr const char* kFundBaseStep = "Retirement fund base";
 inline constexpr const char* kEmployeeFundStep = "Employee's retirement fund";
 inline constexpr const char* kEmployerFundStep = "Employer's retirement fund";
 inline constexpr const char* kFundRemunerationStep = "Remuneration for the retirement fund limit";
+inline constexpr const char* kFundLimitStep = "Retirement fund limit";
 inline constexpr const char* kTaxableIncomeStep = "Annual taxable income";
 inline constexpr const char* kTaxAfterRebateStep = "Tax after the rebate";
 inline constexpr const char* kUIFCeilingStep = "UIF ceiling";
@@ -30,13 +33,13 @@ inline constexpr const char* kGrossSalaryStep = "Gross salary";
 inline constexpr const char* kCostToCompanyStep = "Cost to company";
 
 // Amounts per month are made annual for the scale: x 12, or as they are.
-inline WorkingStep& byMonths(WorkingStep& step, bool annual) {
+[[gnu::cold]] inline WorkingStep& byMonths(WorkingStep& step, bool annual) {
   if (!annual) step.by("months", 12, FigureKind::Number);
   return step;
 }
 
 // The annual tax after the rebate, for the period.
-inline void recordTaxAfterRebate(Working& w, bool annual, double scaleTax, double rebate, double taxDue) {
+[[gnu::cold, gnu::noinline]] inline void recordTaxAfterRebate(Working& w, bool annual, double scaleTax, double rebate, double taxDue) {
   byMonths(w.add(kTaxAfterRebateStep, taxDue, FigureKind::Money,
                  annual ? "tax on the scale - rebate, not below 0" : "(tax on the scale - rebate, not below 0) / {months}")
                .in("tax on the scale", scaleTax)
@@ -45,13 +48,13 @@ inline void recordTaxAfterRebate(Working& w, bool annual, double scaleTax, doubl
 }
 
 // The UIF ceiling of the period.
-inline void recordUIFCeiling(Working& w, bool annual, double monthlyLimit, double ceiling) {
+[[gnu::cold, gnu::noinline]] inline void recordUIFCeiling(Working& w, bool annual, double monthlyLimit, double ceiling) {
   w.add(kUIFCeilingStep, ceiling, FigureKind::Money, annual ? "{monthly limit} a month x 12" : "{monthly limit} a month")
       .by("monthly limit", monthlyLimit, FigureKind::Money);
 }
 
 // Both UIF contributions.
-inline void recordUIF(Working& w, double ceiling, double base, double employeePercent, double employerPercent,
+[[gnu::cold, gnu::noinline]] inline void recordUIF(Working& w, double ceiling, double base, double employeePercent, double employerPercent,
                       double employeeUIF, double employerUIF) {
   const char* rule = base > ceiling ? "{percent} % of the ceiling {ceiling}"
                                     : "{percent} % of the UIF remuneration, not above the ceiling {ceiling}";
@@ -67,7 +70,7 @@ inline void recordUIF(Working& w, double ceiling, double base, double employeePe
 
 // A retirement fund contribution: a percentage of its base (rule
 // "{percent} % of the ..."), or the amount typed.
-inline void recordFundContribution(Working& w, const char* label, double value, double percent, double base,
+[[gnu::cold, gnu::noinline]] inline void recordFundContribution(Working& w, const char* label, double value, double percent, double base,
                                    const char* baseName, const char* percentRule) {
   if (percent > 0)
     w.add(label, value, FigureKind::Money, percentRule)

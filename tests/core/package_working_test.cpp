@@ -79,7 +79,7 @@ void expectRulesRecompute(const Working& w, bool annual, int age) {
       EXPECT_NEAR(s.value, expected, 1e-9);
     } else if (is(s, pw::kTaxCreditStep)) {
       EXPECT_NEAR(s.value, fig(s, "medical scheme fees credit") + fig(s, "additional medical expenses credit"), 1e-9);
-    } else if (is(s, tax::kRetirementDeductionStep)) {
+    } else if (is(s, pw::kFundLimitStep)) {
       EXPECT_EQ(fig(s, "periods"), annual ? 1 : 12);
       EXPECT_EQ(fig(s, "cap"), y.retirementFundCap);
       const double expected = std::min({fig(s, "contributions"), fig(s, "percent") / 100 * fig(s, "remuneration"),
@@ -191,7 +191,7 @@ TEST_P(PackageWorkingRandom, StepsExplainTheResultsAndRecomputeFromTheirFigures)
       EXPECT_EQ(last.value, r.GrossSal);
       EXPECT_EQ(w.find(pw::kCostToCompanyStep)->value, r.TotCostComp);
     }
-    EXPECT_EQ(w.find(tax::kRetirementDeductionStep)->value, r.RFundLimit);
+    EXPECT_EQ(w.find(pw::kFundLimitStep)->value, r.RFundLimit);
     EXPECT_EQ(w.find(pw::kTaxableIncomeStep)->value, r.TaxableIncome);
     EXPECT_EQ(w.find(pw::kTaxDeductStep)->value, r.TaxDeduct);
     expectRulesRecompute(w, isAnnual(kind), p.in.age);
@@ -265,12 +265,12 @@ Employer's retirement fund                    4 500.00
 Remuneration for the retirement fund limit   34 500.00
     package 30 000.00, employer's medical contribution 0.00, taxable travel allowance 0.00, employer's retirement fund 4 500.00
     package + employer's medical contribution + taxable travel allowance + employer's retirement fund
-Retirement fund deduction                     9 000.00
+Retirement fund limit                         9 000.00
     contributions 9 000.00, remuneration 34 500.00
     the contributions: within 27.5 % of the remuneration (9 487.50) and the cap 350 000 a year / 12
 Annual taxable income                       252 000.00
-    package 30 000.00, travel allowance 0.00, taxable travel allowance 0.00, car fringe benefit 0.00, retirement fund deduction 9 000.00
-    (package - travel allowance + taxable travel allowance + car fringe benefit - retirement fund deduction) x 12, not below 0
+    package 30 000.00, travel allowance 0.00, taxable travel allowance 0.00, car fringe benefit 0.00, retirement fund limit 9 000.00
+    (package - travel allowance + taxable travel allowance + car fringe benefit - retirement fund limit) x 12, not below 0
 Tax on the scale                             46 552.00
     taxable income 252 000.00
     bracket 237 101 - 370 500 of 2026: 42 678 + 26 % above 237 100
@@ -289,8 +289,8 @@ Employer's UIF                                  177.12
     UIF remuneration 30 000.00
     1 % of the ceiling 17 712.00
 Skills development levy                         210.00
-    UIF remuneration 30 000.00, retirement fund deduction 9 000.00
-    1 % of (UIF remuneration - retirement fund deduction), no ceiling
+    UIF remuneration 30 000.00, retirement fund limit 9 000.00
+    1 % of (UIF remuneration - retirement fund limit), no ceiling
 Tax to deduct                                 2 443.08
     tax after the rebate 2 443.08, tax credit 0.00
     tax after the rebate less the tax credit, not below 0
@@ -334,12 +334,12 @@ Employer's retirement fund                        0.00
 Remuneration for the retirement fund limit  360 000.00
     package 360 000.00, employer's medical contribution 0.00, taxable travel allowance 0.00, employer's retirement fund 0.00
     package + employer's medical contribution + taxable travel allowance + employer's retirement fund
-Retirement fund deduction                         0.00
+Retirement fund limit                             0.00
     contributions 0.00, remuneration 360 000.00
     the contributions: within 27.5 % of the remuneration (99 000.00) and the cap 350 000 a year / 1
 Annual taxable income                       393 600.00
-    package 360 000.00, travel allowance 0.00, taxable travel allowance 0.00, car fringe benefit 33 600.00, retirement fund deduction 0.00
-    package - travel allowance + taxable travel allowance + car fringe benefit - retirement fund deduction, not below 0
+    package 360 000.00, travel allowance 0.00, taxable travel allowance 0.00, car fringe benefit 33 600.00, retirement fund limit 0.00
+    package - travel allowance + taxable travel allowance + car fringe benefit - retirement fund limit, not below 0
 Tax on the scale                             84 523.00
     taxable income 393 600.00
     bracket 370 501 - 512 800 of 2026: 77 362 + 31 % above 370 500
@@ -358,8 +358,8 @@ Employer's UIF                                2 125.44
     UIF remuneration 393 600.00
     1 % of the ceiling 212 544.00
 Skills development levy                       3 936.00
-    UIF remuneration 393 600.00, retirement fund deduction 0.00
-    1 % of (UIF remuneration - retirement fund deduction), no ceiling
+    UIF remuneration 393 600.00, retirement fund limit 0.00
+    1 % of (UIF remuneration - retirement fund limit), no ceiling
 Tax to deduct                                55 600.00
     tax after the rebate 67 288.00, tax credit 11 688.00
     tax after the rebate less the tax credit, not below 0
@@ -435,7 +435,7 @@ Gross salary found                           36 884.00
 Remuneration for the retirement fund limit   39 884.00
     gross salary 36 884.00, employer's medical contribution 0.00, employee's medical contribution 3 000.00, taxable travel allowance 0.00, employer's retirement fund 0.00
     gross salary + employer's and employee's medical contributions + taxable travel allowance + employer's retirement fund
-Retirement fund deduction                         0.00
+Retirement fund limit                             0.00
     contributions 0.00, remuneration 39 884.00
     the contributions: within 27.5 % of the remuneration (10 968.10) and the cap 350 000 a year / 12
 Tax to deduct                                 5 706.73
@@ -509,7 +509,7 @@ Gross salary found                          359 355.00
 Remuneration for the retirement fund limit  359 355.00
     gross salary 359 355.00, employer's medical contribution 0.00, employee's medical contribution 0.00, taxable travel allowance 0.00, employer's retirement fund 0.00
     gross salary + employer's and employee's medical contributions + taxable travel allowance + employer's retirement fund
-Retirement fund deduction                         0.00
+Retirement fund limit                             0.00
     contributions 0.00, remuneration 359 355.00
     the contributions: within 27.5 % of the remuneration (98 822.63) and the cap 350 000 a year / 1
 Tax to deduct                                57 229.30

@@ -42,7 +42,8 @@ using namespace package_working;
 
 [[gnu::cold, gnu::noinline]] void recordFunds(Working& w, const NetToGrossModel& m, const CandidateFigures& c,
                                               double base) {
-  w.add(kFundBaseStep, base, FigureKind::Money, "gross salary + employee's and employer's medical contributions - tax credit")
+  w.add(kFundBaseStep, base, FigureKind::Money,
+        "gross salary + employee's and employer's medical contributions - tax credit")
       .in("gross salary", c.gross)
       .in("employee's medical contribution", m.medical)
       .in("employer's medical contribution", m.employerMedical)

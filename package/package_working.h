@@ -2,7 +2,7 @@
 // the steps both directions record alike. The rules shared with the other
 // calculators (scale, rebate, credits) record their own steps
 // (tax/tax_scale.h). The recorders are out of line and cold: a calculation
-// without a working keeps its fast path and pays only the test of the
+// without a working keeps its fast path and pays only the tests of the
 // pointer.
 #pragma once
 
@@ -32,52 +32,22 @@ inline constexpr const char* kTakeHomeStep = "Take-home pay";
 inline constexpr const char* kGrossSalaryStep = "Gross salary";
 inline constexpr const char* kCostToCompanyStep = "Cost to company";
 
-// Amounts per month are made annual for the scale: x 12, or as they are.
-[[gnu::cold]] inline WorkingStep& byMonths(WorkingStep& step, bool annual) {
-  if (!annual) step.by("months", 12, FigureKind::Number);
-  return step;
-}
+// Adds the months rule figure (12) when amounts per month are made annual.
+WorkingStep& byMonths(WorkingStep& step, bool annual);
 
 // The annual tax after the rebate, for the period.
-[[gnu::cold, gnu::noinline]] inline void recordTaxAfterRebate(Working& w, bool annual, double scaleTax, double rebate, double taxDue) {
-  byMonths(w.add(kTaxAfterRebateStep, taxDue, FigureKind::Money,
-                 annual ? "tax on the scale - rebate, not below 0" : "(tax on the scale - rebate, not below 0) / {months}")
-               .in("tax on the scale", scaleTax)
-               .in("rebate", rebate),
-           annual);
-}
+[[gnu::cold]] void recordTaxAfterRebate(Working& w, bool annual, double scaleTax, double rebate, double taxDue);
 
 // The UIF ceiling of the period.
-[[gnu::cold, gnu::noinline]] inline void recordUIFCeiling(Working& w, bool annual, double monthlyLimit, double ceiling) {
-  w.add(kUIFCeilingStep, ceiling, FigureKind::Money, annual ? "{monthly limit} a month x 12" : "{monthly limit} a month")
-      .by("monthly limit", monthlyLimit, FigureKind::Money);
-}
+[[gnu::cold]] void recordUIFCeiling(Working& w, bool annual, double monthlyLimit, double ceiling);
 
 // Both UIF contributions.
-[[gnu::cold, gnu::noinline]] inline void recordUIF(Working& w, double ceiling, double base, double employeePercent, double employerPercent,
-                      double employeeUIF, double employerUIF) {
-  const char* rule = base > ceiling ? "{percent} % of the ceiling {ceiling}"
-                                    : "{percent} % of the UIF remuneration, not above the ceiling {ceiling}";
-  w.add(kEmployeeUIFStep, employeeUIF, FigureKind::Money, rule)
-      .in("UIF remuneration", base)
-      .by("percent", employeePercent, FigureKind::Number)
-      .by("ceiling", ceiling, FigureKind::Money);
-  w.add(kEmployerUIFStep, employerUIF, FigureKind::Money, rule)
-      .in("UIF remuneration", base)
-      .by("percent", employerPercent, FigureKind::Number)
-      .by("ceiling", ceiling, FigureKind::Money);
-}
+[[gnu::cold]] void recordUIF(Working& w, double ceiling, double base, double employeePercent, double employerPercent,
+                             double employeeUIF, double employerUIF);
 
-// A retirement fund contribution: a percentage of its base (rule
+// A retirement fund contribution: a percentage of its base (percentRule,
 // "{percent} % of the ..."), or the amount typed.
-[[gnu::cold, gnu::noinline]] inline void recordFundContribution(Working& w, const char* label, double value, double percent, double base,
-                                   const char* baseName, const char* percentRule) {
-  if (percent > 0)
-    w.add(label, value, FigureKind::Money, percentRule)
-        .in(baseName, base)
-        .by("percent", percent, FigureKind::Number);
-  else
-    w.add(label, value, FigureKind::Money, "the amount typed, no percentage set");
-}
+[[gnu::cold]] void recordFundContribution(Working& w, const char* label, double value, double percent, double base,
+                                          const char* baseName, const char* percentRule);
 
 }  // namespace quorin::package_working

@@ -50,7 +50,8 @@ double carRate(const tax::TaxYear& year, const SettingsRecord& s) {
   if (annual) step.by("months", tax::kMonthsPerYear, FigureKind::Number);
 }
 
-[[gnu::always_inline]] inline double carFringeBenefit(const PackagePeriod& p, double carValue, const SettingsRecord& s, Working* working) {
+[[gnu::always_inline]] inline double carFringeBenefit(const PackagePeriod& p, double carValue, const SettingsRecord& s,
+                                                       Working* working) {
   const double rate = carRate(p.year, s);
   double benefit = carValue * rate * s.CompCarFBRate8020;
   if (p.annual) benefit = benefit * tax::kMonthsPerYear;
@@ -59,7 +60,8 @@ double carRate(const tax::TaxYear& year, const SettingsRecord& s) {
 }
 
 // The rebate, and under 65 no medical deductions.
-[[gnu::always_inline]] inline double rebateAndDeductions(const PackagePeriod& p, PackageInput& in, Working* working) {
+[[gnu::always_inline]] inline double rebateAndDeductions(const PackagePeriod& p, PackageInput& in,
+                                                         Working* working) {
   const double rebate = tax::RebateForAge(in.age, p.year, working);
   if (in.age < 65) in.medicalDeductions = 0;
   return rebate;
@@ -78,7 +80,8 @@ double carRate(const tax::TaxYear& year, const SettingsRecord& s) {
       .in("additional medical expenses credit", r.AdditionalCredit);
 }
 
-[[gnu::always_inline]] inline void medicalCredits(const PackagePeriod& p, PackageInput& in, PackageResult& r, Working* working) {
+[[gnu::always_inline]] inline void medicalCredits(const PackagePeriod& p, PackageInput& in, PackageResult& r,
+                                                  Working* working) {
   if (in.employerMedical > 0 || in.medical > 0) {
     r.MedicalCredit = p.medicalCredit(in.beneficiaries, working);
   } else {
@@ -109,7 +112,8 @@ double carRate(const tax::TaxYear& year, const SettingsRecord& s) {
 }
 
 // The smaller of the contributions and 27.5 % of the base, capped.
-[[gnu::always_inline]] inline double rfundLimit(const PackagePeriod& p, double contributions, double base, Working* working) {
+[[gnu::always_inline]] inline double rfundLimit(const PackagePeriod& p, double contributions, double base,
+                                                Working* working) {
   const double share = base * p.year.retirementFundRate();
   const double allowed = share >= contributions ? contributions : share;
   const double limit = allowed < p.rfundCap() ? allowed : p.rfundCap();
@@ -124,14 +128,16 @@ double carRate(const tax::TaxYear& year, const SettingsRecord& s) {
       .by("inclusion", inclusion, FigureKind::Number);
 }
 
-[[gnu::always_inline]] inline double taxableTravel(const PackageInput& in, const SettingsRecord& s, Working* working) {
+[[gnu::always_inline]] inline double taxableTravel(const PackageInput& in, const SettingsRecord& s,
+                                                   Working* working) {
   const double taxable = in.travelAllowance * s.TAIncRate8020;
   if (working) recordTaxableTravel(*working, in.travelAllowance, s.TAIncRate8020, taxable);
   return taxable;
 }
 
 // The tax of the period after the rebate.
-[[gnu::always_inline]] inline double taxDue(const PackagePeriod& p, double taxableIncome, double rebate, Working* working) {
+[[gnu::always_inline]] inline double taxDue(const PackagePeriod& p, double taxableIncome, double rebate,
+                                            Working* working) {
   const double scaleTax = tax::ApplyTaxScale(taxableIncome, p.year, working).ScaleTax;
   const double due = tax::TaxAfterRebate(scaleTax, rebate) / p.perYear();
   if (working) recordTaxAfterRebate(*working, p.annual, scaleTax, rebate, due);
@@ -233,8 +239,8 @@ void onceOffNote(const PackageInput& in, PackageResult& r) {
       .in("other expenses", otherExpenses);
 }
 
-[[gnu::always_inline]] inline void grossToNet(const PackagePeriod& p, PackageInput& in, const SettingsRecord& s, PackageResult& r,
-                Working* working) {
+[[gnu::always_inline]] inline void grossToNet(const PackagePeriod& p, PackageInput& in, const SettingsRecord& s,
+                                              PackageResult& r, Working* working) {
   const double package = in.amount;
   const double taxableTravelAllowance = taxableTravel(in, s, working);
   r.CarFringeBenefit = carFringeBenefit(p, in.carValue, s, working);

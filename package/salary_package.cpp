@@ -97,11 +97,15 @@ double carRate(const tax::TaxYear& year, const SettingsRecord& s) {
 
 [[gnu::cold, gnu::noinline]] void recordFundLimit(Working& w, const PackagePeriod& p, double contributions,
                                                   double base, double share, double allowed, double limit) {
-  const char* rule = !(allowed < p.rfundCap()) ? "bound by the cap: {cap} a year / {periods} of {year}"
-                     : share >= contributions
-                         ? "the contributions: within {percent} % of the remuneration ({share}) and the cap {cap} a "
-                           "year / {periods}"
-                         : "bound by {percent} % of the remuneration: {share}, within the cap {cap} a year / {periods}";
+  // Which of the three bound it, worded as the shared deduction words it.
+  static constexpr const char* kRules[2][3] = {
+      {"bound by the cap: {cap} a year / {periods} of {year}",
+       "the contributions: within {percent} % of the remuneration ({share}) and the cap {cap} a year / {periods}",
+       "bound by {percent} % of the remuneration: {share}, within the cap {cap} a year / {periods}"},
+      {"bound by the cap: {cap} a year of {year}",
+       "the contributions: within {percent} % of the remuneration ({share}) and the cap {cap} a year",
+       "bound by {percent} % of the remuneration: {share}, within the cap {cap} a year"}};
+  const char* rule = kRules[p.annual][!(allowed < p.rfundCap()) ? 0 : share >= contributions ? 1 : 2];
   w.add(kFundLimitStep, limit, FigureKind::Money, rule)
       .in("contributions", contributions)
       .in("remuneration", base)

@@ -50,6 +50,23 @@ BENCHMARK_CAPTURE(BM_Period, Monthly, PeriodKind::Monthly);
 BENCHMARK_CAPTURE(BM_Period, Weekly, PeriodKind::Weekly);
 BENCHMARK_CAPTURE(BM_Period, Daily, PeriodKind::Daily);
 
+// The same with the working recorded, as a window or --working asks for it.
+void BM_PeriodWithWorking(benchmark::State& state) {
+  const std::vector<PeriodPayInput> inputs = payroll(PeriodKind::Monthly);
+  const SettingsRecord setup;
+  const tax::TaxYear& year = tax::TaxYear2026();
+  PeriodTaxResult result;
+  Working working;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    auto refusal = CalculatePeriod(PeriodKind::Monthly, inputs[i++ & 1023], setup, result, year, &working);
+    benchmark::DoNotOptimize(refusal);
+    benchmark::DoNotOptimize(working);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_PeriodWithWorking);
+
 void BM_Annual(benchmark::State& state) {
   AnnualPayInput in;
   in.age = 40;

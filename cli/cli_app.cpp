@@ -6,11 +6,14 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
+#include <unistd.h>
 
 #include "cli/batch.h"
 #include "cli/cli_output.h"
 #include "cli/pdf_printer_loader.h"
 #include "cli/tax_years_command.h"
+#include "cli/text_output.h"
 #include "common/clock.h"
 #include "install/data_folder.h"
 #include "report/pdf_printer.h"
@@ -70,6 +73,9 @@ struct Common {
   std::string pdf;
   std::string name;
   std::string language = "en";
+  bool working = false;  // --working
+  std::string format;    // --format: json or text; empty: text on a terminal, else json
+  bool text() const { return format.empty() ? isatty(STDOUT_FILENO) != 0 : format == "text"; }
 };
 
 void addCommon(CLI::App* sub, Common& c, bool printing) {
@@ -141,12 +147,17 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
   session.setShippedFolder(common.shippedDir);
   session.reset();
   // An unknown tax year is refused before anything else.
+  // On a terminal the refusal on standard error says it all; the error
+  // object is for the scripts that read JSON.
+  std::ostringstream discarded;
+  std::ostream& errorObject = common.text() ? discarded : std::cout;
   if (calc.usesTaxYear)
-    if (auto r = chooseTaxYear(common.taxYear, session)) return reportRefusal(*r, std::cout, std::cerr);
+    if (auto r = chooseTaxYear(common.taxYear, session)) return reportRefusal(*r, errorObject, std::cerr);
   Inputs inputs = given.inputs();
-  if (auto r = checkInputs(calc, inputs)) return reportRefusal(*r, std::cout, std::cerr);
+  if (auto r = checkInputs(calc, inputs)) return reportRefusal(*r, errorObject, std::cerr);
 
   Context ctx{session, SettingsRecord{}, common.name, common.language == "af" ? 1 : 0};
+  ctx.wantsWorking = common.working;
   if (calc.usesSettings) {
     auto stored = loadSettingsOrReport(common.dataDir);
     if (!stored) return kExitFailure;
@@ -154,11 +165,11 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
     applySettingsFlags(inputs, ctx.settings);
     // A stored value that is no number or breaks its limit (and that this
     // call does not override) is refused before any figure is worked out.
-    if (auto r = checkSettings(ctx.settings)) return reportRefusal(*r, std::cout, std::cerr);
+    if (auto r = checkSettings(ctx.settings)) return reportRefusal(*r, errorObject, std::cerr);
   }
   Outcome outcome = calc.run(inputs, ctx);
   if (calc.usesTaxYear) outcome.taxYear = session.taxYear().year;
-  if (outcome.refusal) return reportRefusal(*outcome.refusal, std::cout, std::cerr);
+  if (outcome.refusal) return reportRefusal(*outcome.refusal, errorObject, std::cerr);
   if (outcome.failure) {
     std::cerr << *outcome.failure << "\n";
     return kExitFailure;
@@ -174,7 +185,10 @@ int runCalculator(const Calculator& calc, const Given& given, const Common& comm
       return kExitFailure;
     }
   }
-  std::cout << outcomeJson(calc.name, outcome).dump(2) << "\n";
+  if (common.text())
+    printOutcomeText(std::cout, calc.name, outcome);
+  else
+    std::cout << outcomeJson(calc.name, outcome).dump(2) << "\n";
   return kExitOk;
 }
 
@@ -315,6 +329,13 @@ int runCli(int argc, char** argv) {
     addCommon(sub, common, true);
     sub->footer(std::string("Its printout ") + (calc.printsName ? "has a name line (--name)" : "has no name line") +
                 (calc.printsAfrikaans ? " and an Afrikaans layout (--language af)." : " and no Afrikaans layout."));
+    sub->add_option("--format", common.format,
+                    "json (the default when standard output is no terminal) or text (the default on a terminal)")
+        ->check(CLI::IsMember({"json", "text"}));
+    if (calc.showsWorking)
+      sub->add_flag("--working", common.working,
+                    "add the steps that worked out the figures (\"working\"); with --pdf, print them after the "
+                    "printout");
     if (calc.usesTaxYear)
       sub->add_option("--tax-year", common.taxYear,
                       "the tax year, named by the year it ends in (default: the year in force today)");

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "report/pdf_printer.h"
+#include "cli/text_output.h"
 #include "report/report_store.h"
 
 namespace quorin::cli {
@@ -22,6 +23,7 @@ nlohmann::ordered_json outcomeJson(const std::string& calculator, const Outcome&
     j["rows"] = nlohmann::ordered_json::array();
     for (const auto& r : o.rows->rows) j["rows"].push_back(recordJson(r));
   }
+  if (o.working) j["working"] = workingJson(*o.working);
   return j;
 }
 

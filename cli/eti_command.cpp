@@ -22,6 +22,7 @@ Calculator etiCalculator() {
   c.description = "Employment Tax Incentive of one employee for one month, with the roll-over against the PAYE";
   c.usesSession = false;
   c.usesTaxYear = true;
+  c.showsWorking = true;
   c.printsName = true;
   c.printsAfrikaans = true;
   c.flags = {
@@ -62,7 +63,7 @@ Calculator etiCalculator() {
     p.broughtForward = in.number("brought-forward");
 
     EtiResult r;
-    out.refusal = CalculateEti(p, year, r);
+    out.refusal = CalculateEti(p, year, r, ctx.workingOf(out));
     if (ctx.windowOnly) {
       // Batch: every result column, for a refused row too (its cells stay
       // blank), as batch names its columns from an empty row, which this

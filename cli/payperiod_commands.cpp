@@ -89,6 +89,7 @@ Calculator periodCalculator(PeriodKind kind, const char* name, const char* descr
   c.printsAfrikaans = true;
   c.usesSession = false;
   c.usesTaxYear = true;
+  c.showsWorking = true;
   c.flags = payFlags(f, limits, false);
   c.flags.push_back(amountFlag("beneficiaries", f.beneficiaries, limits.at(f.beneficiaries),
                                "medical aid fund beneficiaries"));
@@ -116,7 +117,7 @@ Calculator periodCalculator(PeriodKind kind, const char* name, const char* descr
       p.daysWorked = in.whole("days-worked", p.daysWorked);
     }
     PeriodTaxResult r;
-    if ((out.refusal = CalculatePeriod(kind, p, ctx.settings, r, year))) return out;
+    if ((out.refusal = CalculatePeriod(kind, p, ctx.settings, r, year, ctx.workingOf(out)))) return out;
     putWindowFigures(out, ctx, PeriodWindowFigures(kind, r));
     if (ctx.windowOnly) return out;
     putFigures(out.detail, PeriodDetailFigures(kind, r));
@@ -164,6 +165,7 @@ Calculator annualCalculator() {
   c.printsAfrikaans = true;
   c.usesSession = false;
   c.usesTaxYear = true;
+  c.showsWorking = true;
   c.flags = payFlags(f, limits, true);
   c.flags.push_back(amountFlag("beneficiaries", f.monthBeneficiaries, kCheckedInRun,
                                "twelve comma-separated beneficiary counts, March first"));
@@ -186,7 +188,7 @@ Calculator annualCalculator() {
     if ((out.refusal = readStartDate(in, f.startDate, year, year.lastDay, p.startDate))) return out;
     if ((out.refusal = readEndDate(in, f.endDate, p.startDate, p.startDate, year, p.endDate))) return out;
     AnnualTaxResult r;
-    if ((out.refusal = CalculateAnnual(p, ctx.settings, r, year))) return out;
+    if ((out.refusal = CalculateAnnual(p, ctx.settings, r, year, ctx.workingOf(out)))) return out;
     putWindowFigures(out, ctx, AnnualWindowFigures(r));
     putWindowList(out, ctx, "numAnnCalcBens", r.monthBeneficiaries.data(), r.monthBeneficiaries.size());
     if (ctx.windowOnly) return out;

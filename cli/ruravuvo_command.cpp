@@ -14,13 +14,14 @@ void addTaxCalculators(std::vector<Calculator>& list) {
       amountFlag("age", "sidbEdit1_1", FieldLimit{FieldKind::Whole, 0, 32767, 0}, "age in whole years"),
   };
   c.usesTaxYear = true;
+  c.showsWorking = true;
   c.run = [](const Inputs& in, Context& ctx) {
     RuravUvoState& s = ctx.session.ruravuvo;
     s.TaxableIncome = in.number("income");
     s.Age = in.whole("age");
     s.PrintedIncome = s.TaxableIncome;  // Calculate copies the income for the printout
-    NEWCALC(s, ctx.year());
     Outcome out;
+    NEWCALC(s, ctx.year(), ctx.workingOf(out));
     RuravUvoFields fields = ruravUvoFields(s);
     putWindowList(out, ctx, "sidbEdit1", fields.values, std::size(fields.values));
     out.detail["ScaleRate"] = s.scale.ScaleRate;

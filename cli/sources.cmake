@@ -2,6 +2,7 @@ list(APPEND QUORIN_CLI_SOURCES
   cli/calculator_command.cpp
   cli/cli_app.cpp
   cli/cli_output.cpp
+  cli/text_output.cpp
   cli/pdf_printer_loader.cpp
   cli/csv.cpp
   cli/window_cells.cpp

@@ -54,8 +54,12 @@ std::string workingLabel(const WorkingStep& step, int language) {
 }
 
 std::string workingInputs(const WorkingStep& step, int language) {
+  // Amounts of 0 are left out for a person, unless every amount is 0.
+  const bool anyAmount = std::any_of(step.inputs.begin(), step.inputs.end(),
+                                     [](const WorkingFigure& f) { return f.kind != FigureKind::Money || f.value != 0; });
   std::string text;
   for (const auto& f : step.inputs) {
+    if (anyAmount && f.kind == FigureKind::Money && f.value == 0) continue;
     if (!text.empty()) text += ", ";
     text += workingWord(f.name, language) + " " + formatFigure(f.value, f.kind);
   }

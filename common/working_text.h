@@ -20,7 +20,8 @@ std::string workingWord(std::string_view english, int language);
 
 // The step's label, after its subject when it has one ("Vehicle 2: Days of use").
 std::string workingLabel(const WorkingStep& step, int language);
-// "annual taxable income 360 000.00, age 40"
+// "annual taxable income 360 000.00, age 40"; amounts of 0 are left out
+// unless all are 0.
 std::string workingInputs(const WorkingStep& step, int language);
 // The rule with its figures and the year filled in.
 std::string workingRule(const WorkingStep& step, int taxYear, int language);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/field_limits.h"
+#include "common/working.h"
 #include "tax/tax_year.h"
 
 namespace quorin {
@@ -85,12 +86,14 @@ double EtiTableAmount(const tax::EtiTable& table, const tax::EtiBand& band, doub
 // the PAYE.
 std::optional<Refusal> CheckEti(const EtiInput& in, const tax::TaxYear& year);
 
-// The calculation of inputs that passed CheckEti.
-EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year);
+// The calculation of inputs that passed CheckEti; with a working, every
+// step is recorded into it.
+EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year, Working* working = nullptr);
 
 // The checks, then the calculation into out; on a refusal out is left as
 // it was.
-std::optional<Refusal> CalculateEti(const EtiInput& in, const tax::TaxYear& year, EtiResult& out);
+std::optional<Refusal> CalculateEti(const EtiInput& in, const tax::TaxYear& year, EtiResult& out,
+                                    Working* working = nullptr);
 
 // Why the employee does not qualify, in English (0) or Afrikaans (1);
 // empty when the employee qualifies.

@@ -120,12 +120,15 @@ double RetirementFundDeduction(double contributions, double base, int periodsPer
   double cap = year.retirementFundCap / periodsPerYear;
   const double deduction = allowed < cap ? allowed : cap;
   if (working) {
-    const char* rule = !(allowed < cap) ? "bound by the cap: {cap} a year / {periods} of {year}"
-                       : contributions <= limit
-                           ? "the contributions: within {percent} % of the remuneration ({share}) and the cap "
-                             "{cap} a year / {periods}"
-                           : "bound by {percent} % of the remuneration: {share}, within the cap {cap} a year / "
-                             "{periods}";
+    // Which of the three bound it; an annual calculation has no share of the cap.
+    static constexpr const char* kRules[2][3] = {
+        {"bound by the cap: {cap} a year / {periods} of {year}",
+         "the contributions: within {percent} % of the remuneration ({share}) and the cap {cap} a year / {periods}",
+         "bound by {percent} % of the remuneration: {share}, within the cap {cap} a year / {periods}"},
+        {"bound by the cap: {cap} a year of {year}",
+         "the contributions: within {percent} % of the remuneration ({share}) and the cap {cap} a year",
+         "bound by {percent} % of the remuneration: {share}, within the cap {cap} a year"}};
+    const char* rule = kRules[periodsPerYear == 1][!(allowed < cap) ? 0 : contributions <= limit ? 1 : 2];
     working->add(kRetirementDeductionStep, deduction, FigureKind::Money, rule)
         .in("contributions", contributions)
         .in("remuneration", base)

@@ -4,8 +4,6 @@
 // calculator read as a person reads it.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cmath>
 #include <random>
 #include <string>
 
@@ -13,8 +11,10 @@
 #include "common/working_text.h"
 #include "vehicle/car_allowance.h"
 #include "vehicle/company_car.h"
+#include "working_checks.h"
 
 using namespace quorin;
+using quorin::test::figureOf;
 
 namespace {
 
@@ -24,14 +24,6 @@ std::string text(const Working& w) {
   std::string out;
   for (const std::string& line : workingLines(w, 0)) out += line + "\n";
   return out;
-}
-
-double fig(const WorkingStep* step, const char* name) {
-  EXPECT_NE(step, nullptr) << name;
-  if (!step) return NAN;
-  const WorkingFigure* f = step->figure(name);
-  EXPECT_NE(f, nullptr) << step->label << ": " << name;
-  return f ? f->value : NAN;
 }
 
 const WorkingStep& need(const Working& w, const char* label, const std::string& subject = {}) {
@@ -79,8 +71,8 @@ TEST(CarAllowanceWorking, StepsExplainTheClaimOnRandomInputs) {
       EXPECT_EQ(r.claim(), 0);
       continue;
     }
-    const double allowance = fig(&last, "allowance");
-    const double use = fig(&last, "business use");
+    const double allowance = figureOf(last, "allowance");
+    const double use = figureOf(last, "business use");
     EXPECT_EQ(last.value, allowance != 0 && use > allowance ? allowance : use);
     const WorkingStep& business = need(w, "Business distance");
     EXPECT_EQ(business.value, r.split().business);
@@ -88,21 +80,21 @@ TEST(CarAllowanceWorking, StepsExplainTheClaimOnRandomInputs) {
     if (r.method == 0) {
       const WorkingStep& band = need(w, "Band of the vehicle cost scale");
       EXPECT_EQ(band.value, r.deemed.band);
-      EXPECT_GE(in.value, fig(&band, "from"));
+      EXPECT_GE(in.value, figureOf(band, "from"));
       if (band.value != year.vehicleCostScale.back().band) {
-        EXPECT_LE(in.value, fig(&band, "to"));
+        EXPECT_LE(in.value, figureOf(band, "to"));
       }
-      EXPECT_EQ(fig(&band, "fixed cost"), r.deemed.fixedCost);
+      EXPECT_EQ(figureOf(band, "fixed cost"), r.deemed.fixedCost);
       const WorkingStep& fuel = need(w, "Fuel a km");
-      EXPECT_DOUBLE_EQ(fuel.value, fig(&fuel, "included") * fig(&band, "fuel") * 100);
+      EXPECT_DOUBLE_EQ(fuel.value, figureOf(fuel, "included") * figureOf(band, "fuel") * 100);
       const WorkingStep& maintenance = need(w, "Maintenance a km");
-      EXPECT_DOUBLE_EQ(maintenance.value, fig(&maintenance, "included") * fig(&band, "maintenance") * 100);
+      EXPECT_DOUBLE_EQ(maintenance.value, figureOf(maintenance, "included") * figureOf(band, "maintenance") * 100);
       const WorkingStep& rate = need(w, "Rate a km");
-      EXPECT_EQ(rate.value, fig(&rate, "fixed cost") + fig(&rate, "fuel") + fig(&rate, "maintenance"));
+      EXPECT_EQ(rate.value, figureOf(rate, "fixed cost") + figureOf(rate, "fuel") + figureOf(rate, "maintenance"));
       EXPECT_EQ(rate.value, r.deemed.totalPerKm);
       EXPECT_EQ(need(w, "Rate a km shown").value, r.deemed.totalPerKmShown);
       const WorkingStep& businessUse = need(w, "Business use");
-      EXPECT_EQ(businessUse.value, fig(&businessUse, "business distance") * fig(&businessUse, "rate a km") / 100);
+      EXPECT_EQ(businessUse.value, figureOf(businessUse, "business distance") * figureOf(businessUse, "rate a km") / 100);
       EXPECT_EQ(businessUse.value, use);
     } else {
       const WorkingStep& costs = need(w, "Total costs");
@@ -111,8 +103,8 @@ TEST(CarAllowanceWorking, StepsExplainTheClaimOnRandomInputs) {
       EXPECT_EQ(need(w, "Private use").value, r.actual.privateUse);
       const WorkingStep& businessUse = need(w, "Business use");
       if (distances && in.closeKm - in.openKm > 1) {
-        EXPECT_DOUBLE_EQ(businessUse.value, fig(&businessUse, "total costs") * fig(&businessUse, "business distance") /
-                                                fig(&businessUse, "distance travelled"));
+        EXPECT_DOUBLE_EQ(businessUse.value, figureOf(businessUse, "total costs") * figureOf(businessUse, "business distance") /
+                                                figureOf(businessUse, "distance travelled"));
       }
     }
   }
@@ -245,17 +237,17 @@ TEST(CompanyCarWorking, StepsExplainTheValuationOnRandomRegisters) {
       EXPECT_EQ(inclusion.value, f.TrueInclusion);
       const WorkingStep& rate = need(w, "Rate of the year", subject);
       EXPECT_EQ(rate.value, car.MaintIncluded == 1 ? year.companyCarPercentWithPlan : year.companyCarPercent);
-      EXPECT_EQ(fig(&inclusion, "rate"), rate.value);
-      const double share = car.BussMilage == 1 ? fig(&inclusion, "private share") : 1;
+      EXPECT_EQ(figureOf(inclusion, "rate"), rate.value);
+      const double share = car.BussMilage == 1 ? figureOf(inclusion, "private share") : 1;
       if (car.BussMilage != 1 || car.TotalDistance != 0) {
-        EXPECT_EQ(inclusion.value, roundHalfEven(fig(&inclusion, "rate") * 12 / 36600 *
-                                                 fig(&inclusion, "determined value") *
-                                                 fig(&inclusion, "days of use") * share));
+        EXPECT_EQ(inclusion.value, roundHalfEven(figureOf(inclusion, "rate") * 12 / 36600 *
+                                                 figureOf(inclusion, "determined value") *
+                                                 figureOf(inclusion, "days of use") * share));
       }
       if (car.SARSTable == 1) {
         const WorkingStep& fuel = need(w, "Fuel component", subject);
         EXPECT_EQ(fuel.value, car.FuelComponent);
-        EXPECT_EQ(fuel.value, roundHalfEven(fig(&fuel, "total distance") * fig(&fuel, "fuel")));
+        EXPECT_EQ(fuel.value, roundHalfEven(figureOf(fuel, "total distance") * figureOf(fuel, "fuel")));
       } else {
         EXPECT_EQ(w.find("Fuel component", subject), nullptr);
       }
@@ -321,7 +313,7 @@ Vehicle 1 (CA 1, Toyota Corolla): Fuel claim                      8 645.00
     fuel paid 35 580.00, reimbursed by the employer 1 000.00, private share 0.25
     (fuel component - reimbursed by the employer) x private share, rounded
 Vehicle 1 (CA 1, Toyota Corolla): Other expenses claim            2 000.00
-    insurance 8 000.00, licence 0.00, maintenance 0.00, private share 0.25
+    insurance 8 000.00, private share 0.25
     (insurance + licence + maintenance paid by the employee) x private share, rounded
 Vehicle 1 (CA 1, Toyota Corolla): Fuel and expenses              10 645.00
     fuel claim 8 645.00, other expenses claim 2 000.00, business distance 15 000

@@ -73,6 +73,7 @@ Calculator packageCalculator(PackageKind kind, const char* name, const char* des
   c.printsName = true;
   c.usesSession = false;
   c.usesTaxYear = true;
+  c.showsWorking = true;
   c.flags = {
       flag("age", kPkgAge, "taxpayer's age in whole years"),
       quorin ? flag("net-required", kPkgAmount, "take-home pay required")
@@ -100,7 +101,7 @@ Calculator packageCalculator(PackageKind kind, const char* name, const char* des
     // The net-to-gross windows reset fund percentages summing above 27.5.
     if (isNetToGross(kind)) ResetExcessRFundPercentages(ctx.settings, ctx.year());
     PackageResult r;
-    if ((out.refusal = CalculatePackage(kind, p, ctx.settings, r, ctx.year()))) return out;
+    if ((out.refusal = CalculatePackage(kind, p, ctx.settings, r, ctx.year(), ctx.workingOf(out)))) return out;
 
     putWindowFigures(out, ctx, PackageWindowFigures(p, r));
     if (ctx.windowOnly) return out;

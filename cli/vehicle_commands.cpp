@@ -41,6 +41,7 @@ Calculator carAllowance() {
   };
   c.usesTaxYear = true;
   c.printsName = true;
+  c.showsWorking = true;
   c.run = [](const Inputs& in, Context& ctx) {
     const tax::TaxYear& year = ctx.year();
     TravelAllowanceInput& t = ctx.session.vehicles.carAllowance;
@@ -72,7 +73,7 @@ Calculator carAllowance() {
     t.endDate = end;
     if ((out.refusal = checkSinglePayment("silgEdit11", t.lease, t.wearAndTear))) return out;
 
-    const CarAllowanceResult r = CarAllowanceCalc(t, year);
+    const CarAllowanceResult r = CarAllowanceCalc(t, year, ctx.workingOf(out));
     for (const VehicleFigure& f : carAllowanceWindowFigures(r)) putWindow(out, ctx, f.field, f.value);
     if (ctx.windowOnly) return out;
     const DistanceSplit& s = r.split();
@@ -134,6 +135,7 @@ Calculator companyCar() {
                  "the vehicle on screen (default 1)"),
   };
   c.usesTaxYear = true;
+  c.showsWorking = true;
   c.run = [](const Inputs& in, Context& ctx) {
     Outcome out;
     const tax::TaxYear& year = ctx.year();
@@ -158,7 +160,7 @@ Calculator companyCar() {
                             "current"};
       return out;
     }
-    const CompanyCarRun run = CompCarCalculate(reg, year);
+    const CompanyCarRun run = CompCarCalculate(reg, year, ctx.workingOf(out));
     out.window["numTotAdjustTaxableInc"] = run.TotAdjustTaxableInc;
     out.window["numTotAdjustTaxableIncSARS"] = run.TotAdjustTaxableIncSARS;
     if (ctx.windowOnly) return out;

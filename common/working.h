@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace quorin {
@@ -72,5 +73,18 @@ class Working {
   std::vector<WorkingStep> steps_;
   std::string subject_;
 };
+
+// Runs record(working, args...) out of the calculation's hot path. The
+// record is a lambda that captures nothing and the figures go by value, so
+// a calculation given no working pays one test, and no stack frame or
+// spilled figure for the record:
+//   if (working) [[unlikely]]
+//     recordWith(*working, [](Working& w, double tax) { w.add("Tax", tax); }, tax);
+template <typename Record, typename... Args>
+[[gnu::cold, gnu::noinline]] void recordWith(Working& working, Record record, Args... args) {
+  static_assert(std::is_empty_v<Record> || std::is_function_v<std::remove_pointer_t<Record>>,
+                "a record captures nothing: pass its figures as arguments");
+  record(working, args...);
+}
 
 }  // namespace quorin

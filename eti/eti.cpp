@@ -157,20 +157,26 @@ const char* tableRule(const tax::EtiTable& t, double m) {
 
 }  // namespace
 
-EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year, Working* working) {
+// CalcEti, recording its steps or not.
+template <bool kRecord>
+EtiResult CalcEtiSteps(const EtiInput& in, const tax::TaxYear& year, Working* working) {
   EtiResult r;
   const tax::EtiTable* table = EtiTableFor(year, in.month);
   if (!table) return r;  // CheckEti refuses a month without a table
   r.TableFrom = table->from;
   r.NilEdge = table->edges[2];
-  if (working) {
-    working->clear();
-    working->taxYear = year.year;
-    working->add("ETI table", table->from, FigureKind::Date, "the table in force from {from} to {to}, of {year}")
-        .in("month claimed", in.month, FigureKind::Date)
-        .by("from", table->from, FigureKind::Date)
-        .by("to", table->to, FigureKind::Date);
-  }
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, int year, int month, const tax::EtiTable* table) {
+          w.clear();
+          w.taxYear = year;
+          w.add("ETI table", table->from, FigureKind::Date, "the table in force from {from} to {to}, of {year}")
+              .in("month claimed", month, FigureKind::Date)
+              .by("from", table->from, FigureKind::Date)
+              .by("to", table->to, FigureKind::Date);
+        },
+        year.year, in.month, table);
 
   const Claim claim = claimOf(in.month);
   const std::optional<CalendarDate> born =
@@ -193,24 +199,29 @@ EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year, Working* working
   }
   r.QualifyingMonth = r.MonthsEmployed - in.monthsNotQualifying - beforeEighteen;
   r.Period = r.QualifyingMonth >= 1 && r.QualifyingMonth <= 12 ? 1 : r.QualifyingMonth >= 13 && r.QualifyingMonth <= 24 ? 2 : 0;
-  if (working) {
-    if (r.AgeAtMonthEnd >= 0) {
-      WorkingStep& age = working->add("Age at the end of the month", r.AgeAtMonthEnd, FigureKind::Number,
-                                      born ? "whole years from the birth date" : "as entered");
-      if (born) age.in("birth date", *in.birthDate, FigureKind::Date);
-      age.in("month claimed", in.month, FigureKind::Date);
-    }
-    working->add("Months employed", r.MonthsEmployed, FigureKind::Number, "from the start to the month claimed, both counted")
-        .in("employment start", in.employmentStart, FigureKind::Date)
-        .in("month claimed", in.month, FigureKind::Date);
-    working->add("Qualifying month", r.QualifyingMonth, FigureKind::Number,
-                 "months employed - months not qualifying - months before the 18th birthday")
-        .in("months employed", r.MonthsEmployed, FigureKind::Number)
-        .in("months not qualifying", in.monthsNotQualifying, FigureKind::Number)
-        .in("months before the 18th birthday", beforeEighteen, FigureKind::Number);
-    working->add("Period", r.Period, FigureKind::Number, "1: qualifying months 1 to 12; 2: months 13 to 24")
-        .in("qualifying month", r.QualifyingMonth, FigureKind::Number);
-  }
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, const EtiResult* r, const EtiInput* in, int beforeEighteen) {
+          if (r->AgeAtMonthEnd >= 0) {
+            WorkingStep& age = w.add("Age at the end of the month", r->AgeAtMonthEnd, FigureKind::Number,
+                                     in->birthDate ? "whole years from the birth date" : "as entered");
+            if (in->birthDate) age.in("birth date", *in->birthDate, FigureKind::Date);
+            age.in("month claimed", in->month, FigureKind::Date);
+          }
+          w.add("Months employed", r->MonthsEmployed, FigureKind::Number,
+                "from the start to the month claimed, both counted")
+              .in("employment start", in->employmentStart, FigureKind::Date)
+              .in("month claimed", in->month, FigureKind::Date);
+          w.add("Qualifying month", r->QualifyingMonth, FigureKind::Number,
+                "months employed - months not qualifying - months before the 18th birthday")
+              .in("months employed", r->MonthsEmployed, FigureKind::Number)
+              .in("months not qualifying", in->monthsNotQualifying, FigureKind::Number)
+              .in("months before the 18th birthday", beforeEighteen, FigureKind::Number);
+          w.add("Period", r->Period, FigureKind::Number, "1: qualifying months 1 to 12; 2: months 13 to 24")
+              .in("qualifying month", r->QualifyingMonth, FigureKind::Number);
+        },
+        &r, &in, beforeEighteen);
 
   // Fewer than 160 hours: the remuneration grossed up to 160 hours, the
   // table's amount scaled back down.
@@ -218,16 +229,21 @@ EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year, Working* working
   r.HoursFactor = shortMonth ? *in.hours / kEtiFullMonthHours : 1;
   r.GrossedUpRemuneration = shortMonth ? in.remuneration * kEtiFullMonthHours / *in.hours : in.remuneration;
   if (in.minimumWage) r.MinimumPay = roundAsShown(*in.minimumWage * in.hours.value_or(kEtiFullMonthHours), 2);
-  if (working) {
-    WorkingStep& m = working->add("Remuneration for 160 hours", r.GrossedUpRemuneration, FigureKind::Money,
-                                  shortMonth ? "remuneration x 160 / hours" : "160 hours or more: the remuneration");
-    m.in("remuneration", in.remuneration);
-    if (in.hours) m.in("hours", *in.hours, FigureKind::Number);
-    if (in.minimumWage)
-      working->add("Minimum pay", r.MinimumPay, FigureKind::Money, "minimum wage x hours (160 when not entered), to the cent")
-          .in("minimum wage", *in.minimumWage)
-          .in("hours", in.hours.value_or(kEtiFullMonthHours), FigureKind::Number);
-  }
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, const EtiResult* r, const EtiInput* in, bool shortMonth) {
+          WorkingStep& m = w.add("Remuneration for 160 hours", r->GrossedUpRemuneration, FigureKind::Money,
+                                 shortMonth ? "remuneration x 160 / hours" : "160 hours or more: the remuneration");
+          m.in("remuneration", in->remuneration);
+          if (in->hours) m.in("hours", *in->hours, FigureKind::Number);
+          if (in->minimumWage)
+            w.add("Minimum pay", r->MinimumPay, FigureKind::Money,
+                  "minimum wage x hours (160 when not entered), to the cent")
+                .in("minimum wage", *in->minimumWage)
+                .in("hours", in->hours.value_or(kEtiFullMonthHours), FigureKind::Number);
+        },
+        &r, &in, shortMonth);
 
   if (in.employmentStart < employedSince2013())
     r.Reason = EtiReason::EmployedBefore2013;
@@ -244,34 +260,43 @@ EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year, Working* working
   else if (in.minimumWage && in.remuneration < r.MinimumPay)
     r.Reason = EtiReason::BelowMinimumWage;
   r.Qualifies = r.Reason == EtiReason::None;
-  if (working && !r.Qualifies) {
-    WorkingStep& step = working->add("Qualifies", 0, FigureKind::Number, reasonRule(r.Reason));
-    if (r.AgeAtMonthEnd >= 0) step.in("age at the end of the month", r.AgeAtMonthEnd, FigureKind::Number);
-    step.in("qualifying month", r.QualifyingMonth, FigureKind::Number)
-        .in("remuneration for 160 hours", r.GrossedUpRemuneration)
-        .by("nil edge", table->edges[2])
-        .by("minimum pay", r.MinimumPay, FigureKind::Money);
-  }
+  if (kRecord && !r.Qualifies)
+    recordWith(
+        *working,
+        [](Working& w, const EtiResult* r, const tax::EtiTable* table) {
+          WorkingStep& step = w.add("Qualifies", 0, FigureKind::Number, reasonRule(r->Reason));
+          if (r->AgeAtMonthEnd >= 0) step.in("age at the end of the month", r->AgeAtMonthEnd, FigureKind::Number);
+          step.in("qualifying month", r->QualifyingMonth, FigureKind::Number)
+              .in("remuneration for 160 hours", r->GrossedUpRemuneration)
+              .by("nil edge", table->edges[2])
+              .by("minimum pay", r->MinimumPay, FigureKind::Money);
+        },
+        &r, table);
 
   if (r.Qualifies) {
     const tax::EtiBand& band = r.Period == 1 ? table->first : table->second;
     r.FullMonthETI = EtiTableAmount(*table, band, r.GrossedUpRemuneration);
     r.ETI = roundAsShown(r.FullMonthETI * r.HoursFactor, 2);
-    if (working) {
-      working->add("ETI for a full month", r.FullMonthETI, FigureKind::Money, tableRule(*table, r.GrossedUpRemuneration))
-          .in("remuneration for 160 hours", r.GrossedUpRemuneration)
-          .in("period", r.Period, FigureKind::Number)
-          .by("percent edge", table->edges[0])
-          .by("taper edge", table->edges[1])
-          .by("nil edge", table->edges[2])
-          .by("percent", band.percent, FigureKind::Number)
-          .by("amount", band.amount)
-          .by("taper", band.taper, FigureKind::Number);
-      working->add("Employment Tax Incentive", r.ETI, FigureKind::Money,
-                   "ETI for a full month x hours factor {hours factor}, to the cent")
-          .in("ETI for a full month", r.FullMonthETI)
-          .by("hours factor", r.HoursFactor, FigureKind::Number);
-    }
+    if constexpr (kRecord)
+      recordWith(
+          *working,
+          [](Working& w, const EtiResult* r, const tax::EtiTable* table, const tax::EtiBand* band) {
+            w.add("ETI for a full month", r->FullMonthETI, FigureKind::Money,
+                  tableRule(*table, r->GrossedUpRemuneration))
+                .in("remuneration for 160 hours", r->GrossedUpRemuneration)
+                .in("period", r->Period, FigureKind::Number)
+                .by("percent edge", table->edges[0])
+                .by("taper edge", table->edges[1])
+                .by("nil edge", table->edges[2])
+                .by("percent", band->percent, FigureKind::Number)
+                .by("amount", band->amount)
+                .by("taper", band->taper, FigureKind::Number);
+            w.add("Employment Tax Incentive", r->ETI, FigureKind::Money,
+                  "ETI for a full month x hours factor {hours factor}, to the cent")
+                .in("ETI for a full month", r->FullMonthETI)
+                .by("hours factor", r->HoursFactor, FigureKind::Number);
+          },
+          &r, table, &band);
   }
 
   // The roll-over: what is brought forward plus this month's ETI reduces
@@ -284,24 +309,34 @@ EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year, Working* working
     const double available = r.BroughtForward + r.ETI;
     r.Utilised = roundAsShown(std::min(available, *in.paye), 2);
     r.CarriedForward = roundAsShown(available - r.Utilised, 2);
-    if (working) {
-      working->add("ETI brought forward", r.BroughtForward, FigureKind::Money,
-                   r.BroughtForward != in.broughtForward ? "nothing is brought forward into March or September"
-                                                         : "as entered")
-          .in("brought forward entered", in.broughtForward);
-      working->add("ETI utilised", r.Utilised, FigureKind::Money,
-                   "the smaller of brought forward + ETI and the PAYE, to the cent")
-          .in("ETI brought forward", r.BroughtForward)
-          .in("Employment Tax Incentive", r.ETI)
-          .in("PAYE", *in.paye);
-      working->add("ETI carried forward", r.CarriedForward, FigureKind::Money,
-                   "brought forward + ETI - utilised, to the cent")
-          .in("ETI brought forward", r.BroughtForward)
-          .in("Employment Tax Incentive", r.ETI)
-          .in("ETI utilised", r.Utilised);
-    }
+    if constexpr (kRecord)
+      recordWith(
+          *working,
+          [](Working& w, const EtiResult* r, const EtiInput* in) {
+            w.add("ETI brought forward", r->BroughtForward, FigureKind::Money,
+                  r->BroughtForward != in->broughtForward ? "nothing is brought forward into March or September"
+                                                          : "as entered")
+                .in("brought forward entered", in->broughtForward);
+            w.add("ETI utilised", r->Utilised, FigureKind::Money,
+                  "the smaller of brought forward + ETI and the PAYE, to the cent")
+                .in("ETI brought forward", r->BroughtForward)
+                .in("Employment Tax Incentive", r->ETI)
+                .in("PAYE", *in->paye);
+            w.add("ETI carried forward", r->CarriedForward, FigureKind::Money,
+                  "brought forward + ETI - utilised, to the cent")
+                .in("ETI brought forward", r->BroughtForward)
+                .in("Employment Tax Incentive", r->ETI)
+                .in("ETI utilised", r->Utilised);
+          },
+          &r, &in);
   }
   return r;
+}
+
+EtiResult CalcEti(const EtiInput& in, const tax::TaxYear& year, Working* working) {
+  if (working) [[unlikely]]
+    return CalcEtiSteps<true>(in, year, working);
+  return CalcEtiSteps<false>(in, year, working);
 }
 
 std::optional<Refusal> CalculateEti(const EtiInput& in, const tax::TaxYear& year, EtiResult& out,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "package/package_working.h"
 #include "tax/tax_scale.h"
 
 namespace quorin {
@@ -35,33 +36,123 @@ double firstAboveCeiling(const NetToGrossModel& m) {
 
 }  // namespace
 
-CandidateFigures EvaluateCandidate(const NetToGrossModel& m, double g) {
+namespace {
+
+using namespace package_working;
+
+[[gnu::cold, gnu::noinline]] void recordFunds(Working& w, const NetToGrossModel& m, const CandidateFigures& c,
+                                              double base) {
+  w.add(kFundBaseStep, base, FigureKind::Money,
+        "gross salary + employee's and employer's medical contributions - tax credit")
+      .in("gross salary", c.gross)
+      .in("employee's medical contribution", m.medical)
+      .in("employer's medical contribution", m.employerMedical)
+      .in("tax credit", m.credits);
+  recordFundContribution(w, kEmployeeFundStep, c.employeeRFund, m.employeePercent, base, "retirement fund base",
+                         "{percent} % of the retirement fund base");
+  recordFundContribution(w, kEmployerFundStep, c.employerRFund, m.employerPercent, base, "retirement fund base",
+                         "{percent} % of the retirement fund base");
+}
+
+[[gnu::cold, gnu::noinline]] void recordTaxable(Working& w, const NetToGrossModel& m, const CandidateFigures& c) {
+  byMonths(w.add(kTaxableIncomeStep, c.taxableIncome, FigureKind::Money,
+                 m.annual ? "gross salary + car fringe benefit + taxable travel allowance + other fringe benefits + "
+                            "other expenses + both medical contributions - employee's retirement fund - medical "
+                            "deductions - tax credit, not below 0"
+                          : "(gross salary + car fringe benefit + taxable travel allowance + other fringe benefits + "
+                            "other expenses + both medical contributions - employee's retirement fund - medical "
+                            "deductions - tax credit) x {months}, not below 0")
+               .in("gross salary", c.gross)
+               .in("car fringe benefit", m.carFringeBenefit)
+               .in("taxable travel allowance", m.taxableTravel)
+               .in("other fringe benefits", m.otherFringe)
+               .in("other expenses", m.otherExpenses)
+               .in("employee's medical contribution", m.medical)
+               .in("employer's medical contribution", m.employerMedical)
+               .in("employee's retirement fund", c.employeeRFund)
+               .in("medical deductions", m.medicalDeductions)
+               .in("tax credit", m.credits),
+           m.annual);
+}
+
+[[gnu::cold, gnu::noinline]] void recordUIFAndLevy(Working& w, const NetToGrossModel& m, const CandidateFigures& c) {
+  w.add(kUIFBaseStep, c.uifBase, FigureKind::Money,
+        "gross salary + car fringe benefit + taxable travel allowance + other fringe benefits + other expenses + "
+        "employer's medical contribution + employer's retirement fund - tax credit")
+      .in("gross salary", c.gross)
+      .in("car fringe benefit", m.carFringeBenefit)
+      .in("taxable travel allowance", m.taxableTravel)
+      .in("other fringe benefits", m.otherFringe)
+      .in("other expenses", m.otherExpenses)
+      .in("employer's medical contribution", m.employerMedical)
+      .in("employer's retirement fund", c.employerRFund)
+      .in("tax credit", m.credits);
+  recordUIF(w, m.uifCeiling, c.uifBase, m.employeeUIFPercent, m.employerUIFPercent, c.employeeUIF, c.employerUIF);
+  w.add(kSkillsLevyStep, c.skillsLevy, FigureKind::Money,
+        "{percent} % of (UIF remuneration - both retirement fund contributions), no ceiling")
+      .in("UIF remuneration", c.uifBase)
+      .in("employee's retirement fund", c.employeeRFund)
+      .in("employer's retirement fund", c.employerRFund)
+      .by("percent", m.skillsLevyPercent, FigureKind::Number);
+}
+
+[[gnu::cold, gnu::noinline]] void recordNet(Working& w, const NetToGrossModel& m, const CandidateFigures& c) {
+  w.add(kNetAtGrossStep, c.net, FigureKind::Money,
+        m.credits >= c.taxDue
+            ? "gross salary + travel allowance - employee's retirement fund - medical deductions - tax after the "
+              "rebate - employee's UIF - (tax credit - tax after the rebate), the credit being above the tax"
+            : "gross salary + travel allowance - employee's retirement fund - medical deductions - tax after the "
+              "rebate - employee's UIF; a tax credit not above the tax changes nothing")
+      .in("gross salary", c.gross)
+      .in("travel allowance", m.travelAllowance)
+      .in("employee's retirement fund", c.employeeRFund)
+      .in("medical deductions", m.medicalDeductions)
+      .in("tax after the rebate", c.taxDue)
+      .in("employee's UIF", c.employeeUIF)
+      .in("tax credit", m.credits);
+}
+
+// Every figure of a candidate, and its steps when given a working. Inlined
+// into the searches with none, where the tests of the pointer fold away.
+[[gnu::always_inline]] inline CandidateFigures evaluate(const NetToGrossModel& m, double g, Working* working) {
   CandidateFigures c;
   c.gross = g;
   const double base = g + m.medical + m.employerMedical - m.credits;
   c.employeeRFund = m.employeePercent > 0 ? base * m.employeePercent / 100 : m.typedEmployee;
   c.employerRFund = m.employerPercent > 0 ? base * m.employerPercent / 100 : m.typedEmployer;
+  if (working) recordFunds(*working, m, c, base);
 
   const double taxable = m.carFringeBenefit + g + m.taxableTravel + m.otherFringe + m.otherExpenses -
                          c.employeeRFund - m.medicalDeductions + m.medical - m.credits + m.employerMedical;
   const double perYear = m.annual ? 1 : tax::kMonthsPerYear;
   c.taxableIncome = taxable * perYear;
   if (c.taxableIncome < 0) c.taxableIncome = 0;
-  c.taxDue = tax::TaxAfterRebate(tax::ApplyTaxScale(c.taxableIncome, *m.year).ScaleTax, m.rebate) / perYear;
+  if (working) recordTaxable(*working, m, c);
+  const double scaleTax = tax::ApplyTaxScale(c.taxableIncome, *m.year, working).ScaleTax;
+  c.taxDue = tax::TaxAfterRebate(scaleTax, m.rebate) / perYear;
+  if (working) recordTaxAfterRebate(*working, m.annual, scaleTax, m.rebate, c.taxDue);
 
   c.uifBase = uifBase(m, g, c.employerRFund);
   const double uifPay = c.uifBase > m.uifCeiling ? m.uifCeiling : c.uifBase;
   c.employeeUIF = uifPay * m.employeeUIFPercent / 100;
   c.employerUIF = uifPay * m.employerUIFPercent / 100;
   c.skillsLevy = (c.uifBase - (c.employeeRFund + c.employerRFund)) * m.skillsLevyPercent / 100;
+  if (working) recordUIFAndLevy(*working, m, c);
 
   // The credits reduce the take-home only as far as they exceed the tax.
   c.net = g + m.travelAllowance - c.employeeRFund - m.medicalDeductions - c.taxDue - c.employeeUIF;
   if (m.credits >= c.taxDue) c.net -= m.credits - c.taxDue;
+  if (working) recordNet(*working, m, c);
   return c;
 }
 
-double CandidateNet(const NetToGrossModel& m, double g) { return EvaluateCandidate(m, g).net; }
+}  // namespace
+
+CandidateFigures EvaluateCandidate(const NetToGrossModel& m, double g, Working* working) {
+  return evaluate(m, g, working);
+}
+
+double CandidateNet(const NetToGrossModel& m, double gross) { return evaluate(m, gross, nullptr).net; }
 
 NetSlopeBounds NetSlopes(const NetToGrossModel& m) {
   // Per rand of gross: the employee's contribution takes e, the tax at most

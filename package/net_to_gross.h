@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "common/working.h"
 #include "tax/tax_year.h"
 
 namespace quorin {
@@ -53,7 +54,9 @@ struct CandidateFigures {
   double net = 0;            // N
 };
 
-CandidateFigures EvaluateCandidate(const NetToGrossModel& m, double gross);
+// With a working, the candidate's steps are recorded into it (never during
+// a search: the searches pass none).
+CandidateFigures EvaluateCandidate(const NetToGrossModel& m, double gross, Working* working = nullptr);
 double CandidateNet(const NetToGrossModel& m, double gross);
 
 // The bounds of a search: at most this many one-rand steps, and no

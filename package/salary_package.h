@@ -98,7 +98,11 @@ inline constexpr const char* kFringeMessage = "Fringe benefits more than salary 
 // the kept results left the same way. in receives the rewritten fields.
 // The figures (scale, rebates, credits, retirement fund limit, company car
 // rates) are those of the year given.
-// With a working, the steps of a complete calculation are recorded into it.
+// With a working, it is cleared and the steps of a complete calculation are
+// recorded into it (it stays empty when the calculation does not complete).
+// The last step explains the result the window leads with: the take-home
+// pay (GrossSal) from a package, the cost to company (TotCostComp) from a
+// net required, after the gross salary shown (GrossSal) it is built on.
 std::optional<Refusal> CalculatePackage(PackageKind kind, PackageInput& in, const SettingsRecord& setup,
                                         PackageResult& kept, const tax::TaxYear& year, Working* working = nullptr);
 

@@ -24,11 +24,15 @@ bool MonthInPeriod(int month, int startMonth, int endMonth) {
   return endMonth == 2;
 }
 
-double AnnualMedicalCredit(const AnnualPayInput& in, MonthCounts& counts, const tax::TaxYear& year,
+// AnnualMedicalCredit, recording its steps or not.
+template <bool kRecord>
+double AnnualMedicalCreditSteps(const AnnualPayInput& in, MonthCounts& counts, const tax::TaxYear& year,
                            Working* working) {
   if (!(in.employerMedAid > 0 || in.employeeMedAid > 0)) {
-    if (working)
-      working->add(tax::kMedicalCreditStep, 0, FigureKind::Money, "only with a medical aid contribution");
+    if constexpr (kRecord)
+      recordWith(*working, [](Working& w) {
+        w.add(tax::kMedicalCreditStep, 0, FigureKind::Money, "only with a medical aid contribution");
+      });
     return 0;
   }
   const int startMonth = calendarDate(in.startDate).month;
@@ -43,24 +47,39 @@ double AnnualMedicalCredit(const AnnualPayInput& in, MonthCounts& counts, const 
       counts[i] = 0;
     }
   }
-  if (working) {
-    WorkingStep& step = working->add(tax::kMedicalCreditStep, credit, FigureKind::Money,
-                                     "the month's credit for each month of the period: {first two} for each of the "
-                                     "first two beneficiaries and {further} for each further one, of {year}");
-    static constexpr const char* kMonths[12] = {"March",   "April",    "May",     "June",
-                                                "July",    "August",   "September", "October",
-                                                "November", "December", "January", "February"};
-    for (int i = 0; i < 12; ++i)
-      if (counts[i] > 0) step.in(kMonths[i], counts[i], FigureKind::Number);
-    step.by("first two", year.medicalCreditFirstTwo).by("further", year.medicalCreditFurther).by("months", months, FigureKind::Number);
-  }
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, const MonthCounts* counts, const tax::TaxYear* year, double credit, int months) {
+          WorkingStep& step = w.add(tax::kMedicalCreditStep, credit, FigureKind::Money,
+                                    "the month's credit for each month of the period: {first two} for each of the "
+                                    "first two beneficiaries and {further} for each further one, of {year}");
+          static constexpr const char* kMonths[12] = {"March",     "April",   "May",      "June",
+                                                      "July",      "August",  "September", "October",
+                                                      "November",  "December", "January",  "February"};
+          for (int i = 0; i < 12; ++i)
+            if ((*counts)[i] > 0) step.in(kMonths[i], (*counts)[i], FigureKind::Number);
+          step.by("first two", year->medicalCreditFirstTwo)
+              .by("further", year->medicalCreditFurther)
+              .by("months", months, FigureKind::Number);
+        },
+        &counts, &year, credit, months);
   return credit;
 }
 
-AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& setup, const tax::TaxYear& year,
+double AnnualMedicalCredit(const AnnualPayInput& in, MonthCounts& counts, const tax::TaxYear& year,
+                           Working* working) {
+  if (working) [[unlikely]]
+    return AnnualMedicalCreditSteps<true>(in, counts, year, working);
+  return AnnualMedicalCreditSteps<false>(in, counts, year, working);
+}
+
+// CalcAnnualTax, recording its steps or not.
+template <bool kRecord>
+AnnualTaxResult CalcAnnualTaxSteps(const AnnualPayInput& in, const SettingsRecord& setup, const tax::TaxYear& year,
                               Working* working) {
   AnnualTaxResult r;
-  if (working) working->taxYear = year.year;
+  if constexpr (kRecord) working->taxYear = year.year;
   r.Days = in.endDate - in.startDate + 1;
   if (r.Days < 1) throw std::invalid_argument("annual period ends before it starts");
   r.monthBeneficiaries = in.monthBeneficiaries;
@@ -69,19 +88,25 @@ AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& se
   const double inclusion = setup.TAIncRate8020;
   r.RemunerationBase = in.salary + in.employerMedAid + in.commission + in.bonus + in.travelAllowance * inclusion +
                        in.employerRFund;
-  if (working)
-    working->add("Remuneration", r.RemunerationBase, FigureKind::Money,
-                 "salary + commission + bonus + {inclusion} of the travel allowance + employer's medical aid + "
-                 "employer's retirement fund")
-        .in("salary", in.salary)
-        .in("commission", in.commission)
-        .in("bonus", in.bonus)
-        .in("travel allowance", in.travelAllowance)
-        .in("employer's medical aid", in.employerMedAid)
-        .in("employer's retirement fund", in.employerRFund)
-        .by("inclusion", inclusion, FigureKind::Number);
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, const AnnualPayInput* in, double inclusion, double remuneration) {
+          w.add("Remuneration", remuneration, FigureKind::Money,
+                "salary + commission + bonus + {inclusion} of the travel allowance + employer's medical aid + "
+                "employer's retirement fund")
+              .in("salary", in->salary)
+              .in("commission", in->commission)
+              .in("bonus", in->bonus)
+              .in("travel allowance", in->travelAllowance)
+              .in("employer's medical aid", in->employerMedAid)
+              .in("employer's retirement fund", in->employerRFund)
+              .by("inclusion", inclusion, FigureKind::Number);
+        },
+        &in, inclusion, r.RemunerationBase);
   r.AllowableDeduction =
-      tax::RetirementFundDeduction(in.employerRFund + in.employeeRFund, r.RemunerationBase, 1, year, working);
+      kRecord ? tax::RetirementFundDeduction(in.employerRFund + in.employeeRFund, r.RemunerationBase, 1, year, working)
+              : tax::RetirementFundDeduction(in.employerRFund + in.employeeRFund, r.RemunerationBase, 1, year);
   r.AllowableDeductionShown = roundHalfEven(r.AllowableDeduction);
 
   // A part year is its share of the year's days (365, or 366 in a leap year).
@@ -89,26 +114,38 @@ AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& se
   const bool partYear = r.Days < yearDays;
   double y = in.travelAllowance * inclusion + in.salary + in.commission - r.AllowableDeduction + in.employerMedAid +
              in.employerRFund;
-  if (working)
-    working->add("Taxable income of the period", y, FigureKind::Money,
-                 "remuneration without the bonus, less the retirement fund deduction")
-        .in("remuneration", r.RemunerationBase)
-        .in("bonus", in.bonus)
-        .in("retirement fund deduction", r.AllowableDeduction);
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, double income, double remuneration, double bonus, double deduction) {
+          w.add("Taxable income of the period", income, FigureKind::Money,
+                "remuneration without the bonus, less the retirement fund deduction")
+              .in("remuneration", remuneration)
+              .in("bonus", bonus)
+              .in("retirement fund deduction", deduction);
+        },
+        y, r.RemunerationBase, in.bonus, r.AllowableDeduction);
   if (partYear) {
     const double period = y;
     y = y * yearDays / r.Days;
-    if (working)
-      working->add("Annual equivalent", y, FigureKind::Money, "x {year days} / {days} days of the period")
-          .in("taxable income of the period", period)
-          .by("year days", yearDays, FigureKind::Number)
-          .by("days", r.Days, FigureKind::Number);
+    if constexpr (kRecord)
+      recordWith(
+          *working,
+          [](Working& w, double annual, double period, int yearDays, int days) {
+            w.add("Annual equivalent", annual, FigureKind::Money, "x {year days} / {days} days of the period")
+                .in("taxable income of the period", period)
+                .by("year days", yearDays, FigureKind::Number)
+                .by("days", days, FigureKind::Number);
+          },
+          y, period, yearDays, r.Days);
   }
   r.TaxableIncome = y;
 
-  r.Rebate = tax::RebateForAge(in.age, year, working);
-  r.T1 = tax::ApplyTaxScale(y + in.bonus, year, working, "Tax on the scale with the bonus").ScaleTax - r.Rebate;
-  r.T2 = tax::ApplyTaxScale(y, year, working, "Tax on the scale without the bonus").ScaleTax - r.Rebate;
+  r.Rebate = kRecord ? tax::RebateForAge(in.age, year, working) : tax::RebateForAge(in.age, year);
+  r.T1 = (kRecord ? tax::ApplyTaxScale(y + in.bonus, year, working, kScaleWithBonusStep)
+                  : tax::ApplyTaxScale(y + in.bonus, year)).ScaleTax - r.Rebate;
+  r.T2 = (kRecord ? tax::ApplyTaxScale(y, year, working, kScaleWithoutBonusStep) : tax::ApplyTaxScale(y, year)).ScaleTax -
+         r.Rebate;
   const bool truncated = in.travelAllowance + in.commission > 0;
   if (truncated) {
     r.T1 = truncateDown(r.T1);
@@ -116,43 +153,57 @@ AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& se
   }
   r.T1 = clampAtZero(r.T1);
   r.T2 = clampAtZero(r.T2);
-  if (working) {
-    const char* rule = truncated ? "tax on the scale less the rebate, cut to whole rand (travel allowance or "
-                                   "commission), not below 0"
-                                 : "tax on the scale less the rebate, not below 0";
-    working->add("Tax after the rebate with the bonus", r.T1, FigureKind::Money, rule).in("rebate", r.Rebate);
-    working->add("Tax after the rebate without the bonus", r.T2, FigureKind::Money, rule).in("rebate", r.Rebate);
-  }
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, bool truncated, double withBonus, double withoutBonus, double rebate) {
+          const char* rule = truncated ? "tax on the scale less the rebate, cut to whole rand (travel allowance or "
+                                         "commission), not below 0"
+                                       : "tax on the scale less the rebate, not below 0";
+          w.add("Tax after the rebate with the bonus", withBonus, FigureKind::Money, rule).in("rebate", rebate);
+          w.add("Tax after the rebate without the bonus", withoutBonus, FigureKind::Money, rule).in("rebate", rebate);
+        },
+        truncated, r.T1, r.T2, r.Rebate);
 
   // The bonus tax is never pro-rated.
   r.BonusTax = r.T1 - r.T2;
   r.Tax = partYear ? r.T2 * r.Days / yearDays + r.BonusTax : r.T2 + r.BonusTax;
   r.Tax = clampAtZero(r.Tax);
-  if (working) {
-    working->add("Tax on the bonus", r.BonusTax, FigureKind::Money, "with the bonus - without, not pro-rated")
-        .in("with the bonus", r.T1)
-        .in("without the bonus", r.T2);
-    WorkingStep& step = working->add("Tax of the period", r.Tax, FigureKind::Money,
-                                     partYear ? "tax without the bonus x {days} / {year days} + tax on the bonus"
-                                              : "tax without the bonus + tax on the bonus");
-    step.in("tax without the bonus", r.T2).in("tax on the bonus", r.BonusTax);
-    if (partYear) step.by("days", r.Days, FigureKind::Number).by("year days", yearDays, FigureKind::Number);
-  }
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, double withBonus, double withoutBonus, double bonusTax, double tax, bool partYear, int days,
+           int yearDays) {
+          w.add("Tax on the bonus", bonusTax, FigureKind::Money, "with the bonus - without, not pro-rated")
+              .in("with the bonus", withBonus)
+              .in("without the bonus", withoutBonus);
+          WorkingStep& step = w.add("Tax of the period", tax, FigureKind::Money,
+                                    partYear ? "tax without the bonus x {days} / {year days} + tax on the bonus"
+                                             : "tax without the bonus + tax on the bonus");
+          step.in("tax without the bonus", withoutBonus).in("tax on the bonus", bonusTax);
+          if (partYear) step.by("days", days, FigureKind::Number).by("year days", yearDays, FigureKind::Number);
+        },
+        r.T1, r.T2, r.BonusTax, r.Tax, partYear, r.Days, yearDays);
   r.SITE = 0;  // the SITE threshold is 0 at every age
   r.PAYE = r.Tax;
 
-  r.MedicalCredit = AnnualMedicalCredit(in, r.monthBeneficiaries, year, working);
+  r.MedicalCredit = AnnualMedicalCreditSteps<kRecord>(in, r.monthBeneficiaries, year, working);
   r.AdditionalCredit =
-      tax::AdditionalMedicalCredit(in.age, in.employeeMedAid, in.employerMedAid, r.MedicalCredit, working);
+      kRecord ? tax::AdditionalMedicalCredit(in.age, in.employeeMedAid, in.employerMedAid, r.MedicalCredit, working)
+              : tax::AdditionalMedicalCredit(in.age, in.employeeMedAid, in.employerMedAid, r.MedicalCredit);
   const double credits = r.MedicalCredit + r.AdditionalCredit;
   r.TaxLiability = r.Tax - credits > 0 ? r.Tax - credits : 0;
   r.PAYEAfterCredits = r.PAYE - credits > 0 ? r.PAYE - credits : 0;
-  if (working)
-    working->add("Tax to deduct", r.PAYEAfterCredits, FigureKind::Money, "tax of the period less both credits, not below 0")
-        .in("tax of the period", r.PAYE)
-        .in("medical scheme fees credit", r.MedicalCredit)
-        .in("additional medical expenses credit", r.AdditionalCredit);
+  if constexpr (kRecord)
+    recordWith(*working, RecordTaxToDeduct, r.PAYE, r.MedicalCredit, r.AdditionalCredit, r.PAYEAfterCredits);
   return r;
+}
+
+AnnualTaxResult CalcAnnualTax(const AnnualPayInput& in, const SettingsRecord& setup, const tax::TaxYear& year,
+                              Working* working) {
+  if (working) [[unlikely]]
+    return CalcAnnualTaxSteps<true>(in, setup, year, working);
+  return CalcAnnualTaxSteps<false>(in, setup, year, working);
 }
 
 std::optional<Refusal> CalculateAnnual(const AnnualPayInput& in, const SettingsRecord& setup, AnnualTaxResult& out,

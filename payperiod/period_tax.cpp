@@ -58,7 +58,7 @@ struct PeriodShape {
   }
 };
 
-PeriodShape shapeOf(PeriodKind kind, const PeriodPayInput& in) {
+[[gnu::always_inline]] inline PeriodShape shapeOf(PeriodKind kind, const PeriodPayInput& in) {
   PeriodShape shape{kind};
   switch (kind) {
     case PeriodKind::Monthly:
@@ -109,7 +109,9 @@ int DaysInMonth(int dayNumber) {
   }
 }
 
-double PeriodMedicalCredit(PeriodKind kind, int beneficiaries, const tax::TaxYear& year, Working* working) {
+// PeriodMedicalCredit, recording its steps or not.
+template <bool kRecord>
+double PeriodMedicalCreditSteps(PeriodKind kind, int beneficiaries, const tax::TaxYear& year, Working* working) {
   const double n = beneficiaries;
   const double first = year.medicalCreditFirstTwo;
   const double further = year.medicalCreditFurther;
@@ -118,7 +120,8 @@ double PeriodMedicalCredit(PeriodKind kind, int beneficiaries, const tax::TaxYea
   const char* rule = "";
   switch (kind) {
     case PeriodKind::Monthly:
-      return tax::MedicalSchemeFeesCredit(beneficiaries, year, working);
+      return kRecord ? tax::MedicalSchemeFeesCredit(beneficiaries, year, working)
+                     : tax::MedicalSchemeFeesCredit(beneficiaries, year);
     case PeriodKind::Weekly:
       credit = n <= 2 ? n * first / 4 : (n - 2) * further / 4 + forTwo / 4;
       rule = "a quarter of the month's credit: {first two} for each of the first two beneficiaries and {further} "
@@ -135,12 +138,23 @@ double PeriodMedicalCredit(PeriodKind kind, int beneficiaries, const tax::TaxYea
              "for each further one, of {year}";
       break;
   }
-  if (working)
-    working->add(tax::kMedicalCreditStep, credit, FigureKind::Money, rule)
-        .in("beneficiaries", n, FigureKind::Number)
-        .by("first two", first)
-        .by("further", further);
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, const char* rule, double n, double first, double further, double credit) {
+          w.add(tax::kMedicalCreditStep, credit, FigureKind::Money, rule)
+              .in("beneficiaries", n, FigureKind::Number)
+              .by("first two", first)
+              .by("further", further);
+        },
+        rule, n, first, further, credit);
   return credit;
+}
+
+double PeriodMedicalCredit(PeriodKind kind, int beneficiaries, const tax::TaxYear& year, Working* working) {
+  if (working) [[unlikely]]
+    return PeriodMedicalCreditSteps<true>(kind, beneficiaries, year, working);
+  return PeriodMedicalCreditSteps<false>(kind, beneficiaries, year, working);
 }
 
 double PeriodUIFCeiling(PeriodKind kind, double monthlyLimit) {
@@ -176,21 +190,29 @@ const char* periodTaxRule(PeriodKind kind) {
 }
 
 // The days that shape the period, as rule figures.
-WorkingStep& byDays(WorkingStep& step, const PeriodShape& shape) {
-  if (shape.kind == PeriodKind::Monthly)
-    step.by("days in month", shape.daysInMonth, FigureKind::Number).by("days worked", shape.daysWorked, FigureKind::Number);
-  else if (shape.kind != PeriodKind::Daily)
-    step.by("normal days", shape.normalDays, FigureKind::Number).by("days worked", shape.daysWorked, FigureKind::Number);
-  return step;
+void byDays(WorkingStep& step, PeriodKind kind, double daysInMonth, double daysWorked, double normalDays) {
+  if (kind == PeriodKind::Monthly)
+    step.by("days in month", daysInMonth, FigureKind::Number).by("days worked", daysWorked, FigureKind::Number);
+  else if (kind != PeriodKind::Daily)
+    step.by("normal days", normalDays, FigureKind::Number).by("days worked", daysWorked, FigureKind::Number);
 }
 
 }  // namespace
 
-PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
+void RecordTaxToDeduct(Working& w, double tax, double credit, double additional, double toDeduct) {
+  w.add("Tax to deduct", toDeduct, FigureKind::Money, "tax of the period less both credits, not below 0")
+      .in("tax of the period", tax)
+      .in("medical scheme fees credit", credit)
+      .in("additional medical expenses credit", additional);
+}
+
+// CalcPeriodTax, recording its steps or not.
+template <bool kRecord>
+PeriodTaxResult CalcPeriodTaxSteps(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
                               const tax::TaxYear& year, Working* working) {
   const PeriodShape shape = shapeOf(kind, in);
   PeriodTaxResult r;
-  if (working) working->taxYear = year.year;
+  if constexpr (kRecord) working->taxYear = year.year;
   if (kind == PeriodKind::Monthly) {
     r.DaysInMonth = static_cast<int>(shape.daysInMonth);
     r.DaysWorked = static_cast<int>(shape.daysWorked);
@@ -201,60 +223,78 @@ PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const S
   const double inclusion = setup.TAIncRate8020;
   const double contributions = in.employerRFund + in.employeeRFund;
   r.TaxableTravelAllowance = in.travelAllowance * inclusion;
-  if (working)
-    working->add("Taxable travel allowance", r.TaxableTravelAllowance, FigureKind::Money, "{inclusion} of the allowance")
-        .in("travel allowance", in.travelAllowance)
-        .by("inclusion", inclusion, FigureKind::Number);
   r.RemunerationBase = in.salary + in.employerMedAid + in.commission + in.bonus +
                        in.travelAllowance * inclusion + in.employerRFund;
-  if (working)
-    working->add("Remuneration", r.RemunerationBase, FigureKind::Money,
-                 "salary + commission + bonus + taxable travel allowance + employer's medical aid + employer's "
-                 "retirement fund")
-        .in("salary", in.salary)
-        .in("commission", in.commission)
-        .in("bonus", in.bonus)
-        .in("taxable travel allowance", r.TaxableTravelAllowance)
-        .in("employer's medical aid", in.employerMedAid)
-        .in("employer's retirement fund", in.employerRFund);
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, const PeriodPayInput* in, double inclusion, double travel, double remuneration) {
+          w.add("Taxable travel allowance", travel, FigureKind::Money, "{inclusion} of the allowance")
+              .in("travel allowance", in->travelAllowance)
+              .by("inclusion", inclusion, FigureKind::Number);
+          w.add("Remuneration", remuneration, FigureKind::Money,
+                "salary + commission + bonus + taxable travel allowance + employer's medical aid + employer's "
+                "retirement fund")
+              .in("salary", in->salary)
+              .in("commission", in->commission)
+              .in("bonus", in->bonus)
+              .in("taxable travel allowance", travel)
+              .in("employer's medical aid", in->employerMedAid)
+              .in("employer's retirement fund", in->employerRFund);
+        },
+        &in, inclusion, r.TaxableTravelAllowance, r.RemunerationBase);
   r.AllowableDeduction =
-      tax::RetirementFundDeduction(contributions, r.RemunerationBase, PeriodsPerYear(kind), year, working);
+      kRecord ? tax::RetirementFundDeduction(contributions, r.RemunerationBase, PeriodsPerYear(kind), year, working)
+              : tax::RetirementFundDeduction(contributions, r.RemunerationBase, PeriodsPerYear(kind), year);
   r.PeriodTaxableIncome = (r.TaxableTravelAllowance + in.salary + in.commission) - r.AllowableDeduction +
                           in.employerMedAid + in.employerRFund;
-  if (working)
-    working->add("Taxable income of the period", r.PeriodTaxableIncome, FigureKind::Money,
-                 "remuneration without the bonus, less the retirement fund deduction")
-        .in("salary", in.salary)
-        .in("commission", in.commission)
-        .in("taxable travel allowance", r.TaxableTravelAllowance)
-        .in("employer's medical aid", in.employerMedAid)
-        .in("employer's retirement fund", in.employerRFund)
-        .in("retirement fund deduction", r.AllowableDeduction);
 
   // A bonus is never annualised: its tax is the difference it makes.
   const double annualised = shape.annualise(r.PeriodTaxableIncome);
   r.AnnualIncome = annualised + in.bonus;
-  if (working) {
-    byDays(working->add("Annual equivalent", annualised, FigureKind::Money, annualiseRule(kind))
-               .in("taxable income of the period", r.PeriodTaxableIncome),
-           shape);
-    working->add("Annual taxable income with the bonus", r.AnnualIncome, FigureKind::Money,
-                 "annual equivalent + bonus, the bonus not annualised")
-        .in("annual equivalent", annualised)
-        .in("bonus", in.bonus);
-  }
-  r.Rebate = tax::RebateForAge(in.age, year, working);
-  r.ScaleTaxWithBonus =
-      tax::ApplyTaxScale(r.AnnualIncome, year, working, "Tax on the scale with the bonus").ScaleTax;
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, const PeriodPayInput* in, PeriodKind kind, double travel, double deduction, double income,
+           double annualised, double annual, double daysInMonth, double daysWorked) {
+          w.add("Taxable income of the period", income, FigureKind::Money,
+                "remuneration without the bonus, less the retirement fund deduction")
+              .in("salary", in->salary)
+              .in("commission", in->commission)
+              .in("taxable travel allowance", travel)
+              .in("employer's medical aid", in->employerMedAid)
+              .in("employer's retirement fund", in->employerRFund)
+              .in("retirement fund deduction", deduction);
+          byDays(w.add("Annual equivalent", annualised, FigureKind::Money, annualiseRule(kind))
+                     .in("taxable income of the period", income),
+                 kind, daysInMonth, daysWorked, in->normalDays);
+          w.add("Annual taxable income with the bonus", annual, FigureKind::Money,
+                "annual equivalent + bonus, the bonus not annualised")
+              .in("annual equivalent", annualised)
+              .in("bonus", in->bonus);
+        },
+        &in, kind, r.TaxableTravelAllowance, r.AllowableDeduction, r.PeriodTaxableIncome, annualised, r.AnnualIncome,
+        shape.daysInMonth, shape.daysWorked);
+  r.Rebate = kRecord ? tax::RebateForAge(in.age, year, working) : tax::RebateForAge(in.age, year);
+  r.ScaleTaxWithBonus = kRecord ? tax::ApplyTaxScale(r.AnnualIncome, year, working, kScaleWithBonusStep).ScaleTax
+                                : tax::ApplyTaxScale(r.AnnualIncome, year).ScaleTax;
   r.ScaleTaxWithoutBonus =
-      tax::ApplyTaxScale(r.AnnualIncome - in.bonus, year, working, "Tax on the scale without the bonus").ScaleTax;
+      kRecord ? tax::ApplyTaxScale(r.AnnualIncome - in.bonus, year, working, kScaleWithoutBonusStep).ScaleTax
+              : tax::ApplyTaxScale(r.AnnualIncome - in.bonus, year).ScaleTax;
   r.PeriodTax = shape.periodTax(r.ScaleTaxWithBonus, r.ScaleTaxWithoutBonus, r.Rebate);
-  if (working)
-    byDays(working->add("Tax of the period", r.PeriodTax, FigureKind::Money, periodTaxRule(kind))
-               .in("tax with the bonus", r.ScaleTaxWithBonus)
-               .in("tax without the bonus", r.ScaleTaxWithoutBonus)
-               .in("rebate", r.Rebate),
-           shape);
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, PeriodKind kind, double withBonus, double withoutBonus, double rebate, double tax,
+           double daysInMonth, double daysWorked, double normalDays) {
+          byDays(w.add("Tax of the period", tax, FigureKind::Money, periodTaxRule(kind))
+                     .in("tax with the bonus", withBonus)
+                     .in("tax without the bonus", withoutBonus)
+                     .in("rebate", rebate),
+                 kind, daysInMonth, daysWorked, normalDays);
+        },
+        kind, r.ScaleTaxWithBonus, r.ScaleTaxWithoutBonus, r.Rebate, r.PeriodTax, shape.daysInMonth,
+        shape.daysWorked, shape.normalDays);
 
   r.AllowableDeductionShown = roundHalfEven(r.AllowableDeduction);
   r.TaxableTravelAllowanceShown = roundHalfEven(r.TaxableTravelAllowance);
@@ -266,44 +306,60 @@ PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const S
   r.EmployeeUIF = uifPay * setup.EmployeeUIF / 100;
   r.EmployerUIF = uifPay * setup.EmployerUIF / 100;
   r.SDL = (r.UIFBase - r.AllowableDeduction + in.commission) * setup.SkillLevy / 100;
-  if (working) {
-    working->add("UIF remuneration", r.UIFBase, FigureKind::Money, "remuneration without the commission")
-        .in("remuneration", r.RemunerationBase)
-        .in("commission", in.commission);
-    const char* uifRule = r.UIFBase > r.UIFCeiling ? "{percent} % of the ceiling {ceiling} a period"
-                                                   : "{percent} % of the UIF remuneration, below the ceiling {ceiling}";
-    working->add("Employee's UIF", r.EmployeeUIF, FigureKind::Money, uifRule)
-        .in("UIF remuneration", r.UIFBase)
-        .by("percent", setup.EmployeeUIF, FigureKind::Number)
-        .by("ceiling", r.UIFCeiling, FigureKind::Money);
-    working->add("Employer's UIF", r.EmployerUIF, FigureKind::Money, uifRule)
-        .in("UIF remuneration", r.UIFBase)
-        .by("percent", setup.EmployerUIF, FigureKind::Number)
-        .by("ceiling", r.UIFCeiling, FigureKind::Money);
-    working->add("Skills development levy", r.SDL, FigureKind::Money,
-                 "{percent} % of (UIF remuneration - retirement fund deduction + commission), no ceiling")
-        .in("UIF remuneration", r.UIFBase)
-        .in("retirement fund deduction", r.AllowableDeduction)
-        .in("commission", in.commission)
-        .by("percent", setup.SkillLevy, FigureKind::Number);
-  }
+  if constexpr (kRecord)
+    recordWith(
+        *working,
+        [](Working& w, const SettingsRecord* setup, double remuneration, double commission, double base,
+           double ceiling, double employee, double employer, double deduction, double sdl) {
+          w.add("UIF remuneration", base, FigureKind::Money, "remuneration without the commission")
+              .in("remuneration", remuneration)
+              .in("commission", commission);
+          const char* uifRule = base > ceiling ? "{percent} % of the ceiling {ceiling} a period"
+                                               : "{percent} % of the UIF remuneration, below the ceiling {ceiling}";
+          w.add("Employee's UIF", employee, FigureKind::Money, uifRule)
+              .in("UIF remuneration", base)
+              .by("percent", setup->EmployeeUIF, FigureKind::Number)
+              .by("ceiling", ceiling, FigureKind::Money);
+          w.add("Employer's UIF", employer, FigureKind::Money, uifRule)
+              .in("UIF remuneration", base)
+              .by("percent", setup->EmployerUIF, FigureKind::Number)
+              .by("ceiling", ceiling, FigureKind::Money);
+          w.add("Skills development levy", sdl, FigureKind::Money,
+                "{percent} % of (UIF remuneration - retirement fund deduction + commission), no ceiling")
+              .in("UIF remuneration", base)
+              .in("retirement fund deduction", deduction)
+              .in("commission", commission)
+              .by("percent", setup->SkillLevy, FigureKind::Number);
+        },
+        &setup, r.RemunerationBase, in.commission, r.UIFBase, r.UIFCeiling, r.EmployeeUIF, r.EmployerUIF,
+        r.AllowableDeduction, r.SDL);
 
   // Contributions and credit are both of the period: no scaling.
   const bool medicalAid = in.employerMedAid > 0 || in.employeeMedAid > 0;
-  r.MedicalCredit = medicalAid ? PeriodMedicalCredit(kind, in.beneficiaries, year, working) : 0;
-  if (working && !medicalAid)
-    working->add(tax::kMedicalCreditStep, 0, FigureKind::Money, "only with a medical aid contribution")
-        .in("beneficiaries", in.beneficiaries, FigureKind::Number);
+  r.MedicalCredit = medicalAid ? PeriodMedicalCreditSteps<kRecord>(kind, in.beneficiaries, year, working) : 0;
+  if (kRecord && !medicalAid)
+    recordWith(
+        *working,
+        [](Working& w, int beneficiaries) {
+          w.add(tax::kMedicalCreditStep, 0, FigureKind::Money, "only with a medical aid contribution")
+              .in("beneficiaries", beneficiaries, FigureKind::Number);
+        },
+        static_cast<int>(in.beneficiaries));
   r.AdditionalCredit =
-      tax::AdditionalMedicalCredit(in.age, in.employeeMedAid, in.employerMedAid, r.MedicalCredit, working);
+      kRecord ? tax::AdditionalMedicalCredit(in.age, in.employeeMedAid, in.employerMedAid, r.MedicalCredit, working)
+              : tax::AdditionalMedicalCredit(in.age, in.employeeMedAid, in.employerMedAid, r.MedicalCredit);
   const double afterCredits = r.PeriodTax - (r.MedicalCredit + r.AdditionalCredit);
   r.TaxLiability = afterCredits > 0 ? afterCredits : 0;
-  if (working)
-    working->add("Tax to deduct", r.TaxLiability, FigureKind::Money, "tax of the period less both credits, not below 0")
-        .in("tax of the period", r.PeriodTax)
-        .in("medical scheme fees credit", r.MedicalCredit)
-        .in("additional medical expenses credit", r.AdditionalCredit);
+  if constexpr (kRecord)
+    recordWith(*working, RecordTaxToDeduct, r.PeriodTax, r.MedicalCredit, r.AdditionalCredit, r.TaxLiability);
   return r;
+}
+
+PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
+                              const tax::TaxYear& year, Working* working) {
+  if (working) [[unlikely]]
+    return CalcPeriodTaxSteps<true>(kind, in, setup, year, working);
+  return CalcPeriodTaxSteps<false>(kind, in, setup, year, working);
 }
 
 std::optional<Refusal> CalculatePeriod(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,

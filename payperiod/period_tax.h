@@ -95,6 +95,14 @@ PeriodTaxResult CalcPeriodTax(PeriodKind kind, const PeriodPayInput& in, const S
 
 // What the Calculate button does: the period checks, then CalcPeriodTax into
 // out. On a refusal out is left as it was and the refusal is returned.
+// The labels of the two passes through the scale.
+inline constexpr const char* kScaleWithBonusStep = "Tax on the scale with the bonus";
+inline constexpr const char* kScaleWithoutBonusStep = "Tax on the scale without the bonus";
+
+// The last step of a pay-period and an annual working: the tax of the
+// period less both credits.
+void RecordTaxToDeduct(Working& w, double tax, double credit, double additional, double toDeduct);
+
 std::optional<Refusal> CalculatePeriod(PeriodKind kind, const PeriodPayInput& in, const SettingsRecord& setup,
                                        PeriodTaxResult& out, const tax::TaxYear& year, Working* working = nullptr);
 

@@ -16,15 +16,19 @@ void NEWCALC(RuravUvoState& s, const tax::TaxYear& year, Working* working) {
   else if (s.Age >= 65)
     s.RebateAddition = year.secondaryRebate;
   s.Rebate = std::floor(s.PrimaryRebate + s.RebateAddition);
-  if (working)
-    working
-        ->add(tax::kRebateStep, s.Rebate, FigureKind::Money,
-              s.Age >= 75   ? "from age 75: primary {primary} + secondary and tertiary {addition} of {year}, whole rand"
-              : s.Age >= 65 ? "from age 65: primary {primary} + secondary {addition} of {year}, whole rand"
-                            : "under 65: primary {primary} of {year}, whole rand")
-        .in("age", s.Age, FigureKind::Number)
-        .by("primary", s.PrimaryRebate)
-        .by("addition", s.RebateAddition);
+  if (working) [[unlikely]]
+    recordWith(
+        *working,
+        [](Working& w, const RuravUvoState* s) {
+          w.add(tax::kRebateStep, s->Rebate, FigureKind::Money,
+                s->Age >= 75   ? "from age 75: primary {primary} + secondary and tertiary {addition} of {year}, whole rand"
+                : s->Age >= 65 ? "from age 65: primary {primary} + secondary {addition} of {year}, whole rand"
+                               : "under 65: primary {primary} of {year}, whole rand")
+              .in("age", s->Age, FigureKind::Number)
+              .by("primary", s->PrimaryRebate)
+              .by("addition", s->RebateAddition);
+        },
+        &s);
 
   s.scale.ScaleTax = 0;
   s.TotalTax = 0;
@@ -39,20 +43,25 @@ void NEWCALC(RuravUvoState& s, const tax::TaxYear& year, Working* working) {
   if (s.TaxCommitment < 0) s.TaxCommitment = 0;
   s.AverageRateAfter = scaleTax > 0 ? (scaleTax - s.Rebate) / s.TaxableIncome * 100 : 0;
   if (s.AverageRateAfter < 0) s.AverageRateAfter = 0;
-  if (working) {
-    working->add("Average rate before the rebate", s.AverageRateBefore, FigureKind::Number,
-                 scaleTax > 0 ? "tax on the scale / taxable income x 100" : "no tax: the bracket's rate")
-        .in("tax on the scale", scaleTax)
-        .in("taxable income", s.TaxableIncome);
-    working->add("Average rate after the rebate", s.AverageRateAfter, FigureKind::Number,
-                 "(tax on the scale - rebate) / taxable income x 100, not below 0")
-        .in("tax on the scale", scaleTax)
-        .in("rebate", s.Rebate)
-        .in("taxable income", s.TaxableIncome);
-    working->add("Tax commitment", s.TaxCommitment, FigureKind::Money, "tax on the scale less the rebate, not below 0")
-        .in("tax on the scale", scaleTax)
-        .in("rebate", s.Rebate);
-  }
+  if (working) [[unlikely]]
+    recordWith(
+        *working,
+        [](Working& w, const RuravUvoState* s) {
+          const double scaleTax = s->TotalTax;
+          w.add("Average rate before the rebate", s->AverageRateBefore, FigureKind::Number,
+                scaleTax > 0 ? "tax on the scale / taxable income x 100" : "no tax: the bracket's rate")
+              .in("tax on the scale", scaleTax)
+              .in("taxable income", s->TaxableIncome);
+          w.add("Average rate after the rebate", s->AverageRateAfter, FigureKind::Number,
+                "(tax on the scale - rebate) / taxable income x 100, not below 0")
+              .in("tax on the scale", scaleTax)
+              .in("rebate", s->Rebate)
+              .in("taxable income", s->TaxableIncome);
+          w.add("Tax commitment", s->TaxCommitment, FigureKind::Money, "tax on the scale less the rebate, not below 0")
+              .in("tax on the scale", scaleTax)
+              .in("rebate", s->Rebate);
+        },
+        &s);
 }
 
 RuravUvoFields ruravUvoFields(const RuravUvoState& s) {

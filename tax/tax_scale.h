@@ -36,33 +36,43 @@ inline constexpr const char* kMedicalCreditStep = "Medical scheme fees credit";
 inline constexpr const char* kAdditionalCreditStep = "Additional medical expenses credit";
 inline constexpr const char* kRetirementDeductionStep = "Retirement fund deduction";
 
+// Each rule comes twice: plain, and with a working that it records its
+// step into when one is given (the same code, made with and without the
+// recording, so that a calculation that records nothing pays nothing).
+
 // Annual tax before rebates on an annual taxable income. Not clamped: a
-// negative income gives a negative portion and tax. With a working, the
-// step (labelled label) names the bracket.
-ScaleResult ApplyTaxScale(double taxableIncome, const TaxYear& year, Working* working = nullptr,
-                          const char* label = kScaleStep);
+// negative income gives a negative portion and tax. The step (labelled
+// label) names the bracket.
+ScaleResult ApplyTaxScale(double taxableIncome, const TaxYear& year);
+ScaleResult ApplyTaxScale(double taxableIncome, const TaxYear& year, Working* working, const char* label = kScaleStep);
 
 // The primary rebate, plus the secondary from 65, plus the tertiary from 75
 // (2026: 17 235, 26 679 or 29 824).
-double RebateForAge(int age, const TaxYear& year, Working* working = nullptr);
+double RebateForAge(int age, const TaxYear& year);
+double RebateForAge(int age, const TaxYear& year, Working* working);
 
 // Annual tax after the age rebate, never below zero.
 double TaxAfterRebate(double scaleTax, double rebate);
 
 // Monthly credit for n beneficiaries.
-double MedicalSchemeFeesCredit(int beneficiaries, const TaxYear& year, Working* working = nullptr);
+double MedicalSchemeFeesCredit(int beneficiaries, const TaxYear& year);
+double MedicalSchemeFeesCredit(int beneficiaries, const TaxYear& year, Working* working);
 // Annual credit for m beneficiary-months.
-double AnnualMedicalSchemeFeesCredit(int beneficiaryMonths, const TaxYear& year, Working* working = nullptr);
+double AnnualMedicalSchemeFeesCredit(int beneficiaryMonths, const TaxYear& year);
+double AnnualMedicalSchemeFeesCredit(int beneficiaryMonths, const TaxYear& year, Working* working);
 
 // Additional credit for taxpayers aged 65 or more; all figures of one period.
 double AdditionalMedicalCredit(int age, double employeeContribution, double employerContribution,
-                               double medicalCredit, Working* working = nullptr);
+                               double medicalCredit);
+double AdditionalMedicalCredit(int age, double employeeContribution, double employerContribution,
+                               double medicalCredit, Working* working);
 
 // The deductible retirement fund contributions: the smaller of the
 // contributions and the year's share of the base (27.5 %), capped at the
-// year's cap / periodsPerYear.
-// With a working, the step says which of the three bound it.
+// year's cap / periodsPerYear. The step says which of the three bound it.
 double RetirementFundDeduction(double contributions, double remunerationBase, int periodsPerYear,
-                               const TaxYear& year, Working* working = nullptr);
+                               const TaxYear& year);
+double RetirementFundDeduction(double contributions, double remunerationBase, int periodsPerYear,
+                               const TaxYear& year, Working* working);
 
 }  // namespace quorin::tax

@@ -54,7 +54,10 @@ struct DistanceSplit {
 // Deemed business and private km of the distance travelled over the days,
 // the log book's business km winning over the deemed split. A log book
 // above a positive total distance counts as the total distance.
-DistanceSplit SplitDistance(double closeKm, double openKm, double logBookKm, int days, int yearDays);
+// With a working: the distance travelled, the business km (and the rule
+// that gave them) and the private km.
+DistanceSplit SplitDistance(double closeKm, double openKm, double logBookKm, int days, int yearDays,
+                            Working* working = nullptr);
 
 struct DeemedCostClaim {
   DistanceSplit split;
@@ -75,8 +78,11 @@ struct ActualCostClaim {
   double claim = 0;
 };
 
-DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year);
-ActualCostClaim CalcActualCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year);
+// With a working, each records its steps; the last is the claim.
+DeemedCostClaim CalcDeemedCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year,
+                                    Working* working = nullptr);
+ActualCostClaim CalcActualCostClaim(const TravelAllowanceInput& in, const tax::TaxYear& year,
+                                    Working* working = nullptr);
 
 struct CarAllowanceResult {
   int days = 0;
@@ -90,7 +96,8 @@ struct CarAllowanceResult {
 };
 
 // Calculate: the days, then the chosen method, with the year's vehicle
-// cost scale.
+// cost scale. A working given is cleared and gets the steps, the claim
+// (claim()) last.
 CarAllowanceResult CarAllowanceCalc(const TravelAllowanceInput& in, const tax::TaxYear& year,
                                     Working* working = nullptr);
 

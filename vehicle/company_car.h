@@ -48,7 +48,10 @@ struct CompanyCarRun {
 // the adjustment (for a vehicle priced 0, the awarded deduction). A step
 // that would divide by a zero distance sets nothing. The figures do not
 // depend on the vehicle on screen. The rates and the fuel figure are the
-// year's.
+// year's. A working given is cleared and gets, vehicle by vehicle (each
+// step's subject "Vehicle i (registration, make model)"), the days and
+// distances, then each valued vehicle's figures, then the register's
+// totals; the last step is the total adjustment to taxable income.
 CompanyCarRun CompCarCalc(CompanyCarRegister& reg, const tax::TaxYear& year, Working* working = nullptr);
 // The same into a run whose vectors are reused (no allocation once sized).
 void CompCarCalc(CompanyCarRegister& reg, CompanyCarRun& run, const tax::TaxYear& year, Working* working = nullptr);

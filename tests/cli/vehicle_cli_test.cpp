@@ -30,10 +30,12 @@ struct VehicleCliTest : CliFixture {
 
 TEST_F(VehicleCliTest, CarAllowanceBothMethods) {
   auto j = run({"car-allowance", "--value", "300000", "--close-km", "130000", "--open-km", "100000",
-                "--business-km", "20000", "--end", "16/09/2025"});
+                "--business-km", "20000", "--end", "16/09/2025", "--working"});
   EXPECT_EQ(j["detail"]["Days"], 200);
   EXPECT_NEAR(j["detail"]["FixedCostPerKm"].get<double>(), 159.8118, 1e-9);
   EXPECT_NEAR(j["detail"]["Claim"].get<double>(), 80622.36, 1e-6);
+  EXPECT_EQ(j["working"].back()["label"], "Claim");
+  EXPECT_EQ(j["working"].back()["value"], j["detail"]["Claim"]);
   EXPECT_EQ(j["record"]["DateEnd"], "16/09/2025");
   EXPECT_EQ(j["record"]["FCDet"], "Fuel costs");
 
@@ -81,8 +83,10 @@ TEST_F(VehicleCliTest, CompanyCarAutoSplitAndOneVehicle) {
   const QString two = write("two.json", R"([
     {"CCRegNumber": "A", "CCPrice": 200000, "CCEndDate": "16/09/2025"},
     {"CCRegNumber": "B", "CCStartDate": "17/09/2025"}])");
-  auto j = run({"company-car", "--register", two, "--actual-3802", "36500"});
+  auto j = run({"company-car", "--register", two, "--actual-3802", "36500", "--working"});
   EXPECT_EQ(j["detail"]["vehicles"][0]["FB3802ThisCar"].get<double>(), 36500);
+  EXPECT_EQ(j["working"].back()["label"], "Total adjustment to taxable income");
+  EXPECT_EQ(j["working"].back()["value"], j["window"]["numTotAdjustTaxableInc"]);
   EXPECT_EQ(j["detail"]["vehicles"][1]["FB3802ThisCar"].get<double>(), 0);
   EXPECT_EQ(j["detail"]["vehicles"][1]["CCMonths"], 165);
 

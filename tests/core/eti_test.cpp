@@ -3,6 +3,7 @@
 // refusals, and the eti section of the year files.
 #include <gtest/gtest.h>
 
+#include "shipped_years.h"
 #include "year_folder.h"
 
 #include <filesystem>
@@ -24,17 +25,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kShipped = fs::path(QUORIN_SOURCE_DIR) / "tax-years";
 
-const tax::TaxYearCatalogue& shipped() {
-  static const tax::TaxYearCatalogue catalogue = tax::LoadTaxYears(kShipped.string());
-  return catalogue;
-}
-const tax::TaxYear& year(int y) {
-  const tax::TaxYear* found = shipped().find(y);
-  if (!found) throw std::runtime_error("year not offered");
-  return *found;
-}
+const tax::TaxYear& year(int y) { return test::shippedYear(y); }
 
 // An employee of 25 employed from the first day of the month claimed.
 EtiInput employee(int y, int month, int monthYear, double remuneration) {

@@ -3,13 +3,12 @@
 // explains, every word has its Afrikaans; and one worked month read whole.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <random>
 
 #include "common/working_text.h"
 #include "dates.h"
 #include "eti/eti.h"
-#include "tax/tax_year_file.h"
+#include "shipped_years.h"
 #include "working_checks.h"
 
 using namespace quorin;
@@ -17,11 +16,7 @@ using quorin::test::day;
 
 namespace {
 
-const tax::TaxYear& year2027() {
-  static const tax::TaxYearCatalogue years =
-      tax::LoadTaxYears((std::filesystem::path(QUORIN_SOURCE_DIR) / "tax-years").string());
-  return *years.find(2027);
-}
+const tax::TaxYear& year2027() { return test::shippedYear(2027); }
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "payperiod/period_tax.h"
 #include "common/day_number.h"
 #include "dates.h"
+#include "shipped_years.h"
 
 using namespace quorin;
 
@@ -14,16 +15,7 @@ namespace {
 
 constexpr double kCent = 0.005;
 
-// UIF 1 % each, skills levy 1 %, monthly ceiling 17 712, inclusion 80 %.
-SettingsRecord standardSetup() {
-  SettingsRecord s;
-  s.EmployeeUIF = 1;
-  s.EmployerUIF = 1;
-  s.SkillLevy = 1;
-  s.UIFLimit = 17712;
-  s.TAIncRate8020 = 0.8;
-  return s;
-}
+SettingsRecord standardSetup() { return test::standardPaySetup(); }
 
 using quorin::test::day;
 

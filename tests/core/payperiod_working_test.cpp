@@ -4,7 +4,6 @@
 // check them by hand.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <random>
 
 #include "common/working_text.h"
@@ -12,7 +11,7 @@
 #include "payperiod/annual_tax.h"
 #include "payperiod/period_tax.h"
 #include "tax/ruravuvo.h"
-#include "tax/tax_year_file.h"
+#include "shipped_years.h"
 #include "working_checks.h"
 
 using namespace quorin;
@@ -20,21 +19,8 @@ using quorin::test::day;
 
 namespace {
 
-const tax::TaxYear& year2027() {
-  static const tax::TaxYearCatalogue years =
-      tax::LoadTaxYears((std::filesystem::path(QUORIN_SOURCE_DIR) / "tax-years").string());
-  return *years.find(2027);
-}
-
-SettingsRecord standardSetup() {
-  SettingsRecord s;
-  s.EmployeeUIF = 1;
-  s.EmployerUIF = 1;
-  s.SkillLevy = 1;
-  s.UIFLimit = 17712;
-  s.TAIncRate8020 = 0.8;
-  return s;
-}
+const tax::TaxYear& year2027() { return test::shippedYear(2027); }
+SettingsRecord standardSetup() { return test::standardPaySetup(); }
 
 std::string text(const Working& w, int language = 0) {
   std::string all;
@@ -493,7 +479,9 @@ TEST(PayPeriodWorking, EveryWordOfThePayPeriodWorkingHasItsAfrikaans) {
   auto expectAfrikaans = [](const Working& w) {
     for (const WorkingStep& s : w.steps()) {
       EXPECT_TRUE(afrikaansWorkingWord(s.label)) << s.label;
-      if (*s.rule) EXPECT_TRUE(afrikaansWorkingWord(s.rule)) << s.rule;
+      if (*s.rule) {
+        EXPECT_TRUE(afrikaansWorkingWord(s.rule)) << s.rule;
+      }
       for (const WorkingFigure& f : s.inputs) EXPECT_TRUE(afrikaansWorkingWord(f.name)) << f.name;
     }
   };

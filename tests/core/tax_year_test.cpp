@@ -3,6 +3,7 @@
 // damaged file, and the 2026 file against the built-in fallback year.
 #include <gtest/gtest.h>
 
+#include "shipped_years.h"
 #include "year_folder.h"
 
 #include <filesystem>
@@ -32,18 +33,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kShipped = fs::path(QUORIN_SOURCE_DIR) / "tax-years";
 
-const tax::TaxYearCatalogue& shipped() {
-  static const tax::TaxYearCatalogue catalogue = tax::LoadTaxYears(kShipped.string());
-  return catalogue;
-}
-
-const TaxYear& year2027() {
-  const TaxYear* y = shipped().find(2027);
-  if (!y) throw std::runtime_error("2027 not offered");
-  return *y;
-}
+const tax::TaxYearCatalogue& shipped() { return test::shippedYears(); }
+const TaxYear& year2027() { return test::shippedYear(2027); }
 
 // A scratch folder with the shipped files, for a test to damage or add to.
 using test::YearFolder;

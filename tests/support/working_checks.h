@@ -39,8 +39,12 @@ inline void checkScaleStep(const WorkingStep& s, const tax::TaxYear& year) {
   ASSERT_NE(b, year.scale.end()) << "no bracket of " << year.year << " starts at " << above;
   EXPECT_EQ(b->baseTax, base);
   EXPECT_EQ(b->rate, rate);
-  if (b != year.scale.begin()) EXPECT_GT(income, above);
-  if (b + 1 != year.scale.end()) EXPECT_LE(income, b->ceiling);
+  if (b != year.scale.begin()) {
+    EXPECT_GT(income, above);
+  }
+  if (b + 1 != year.scale.end()) {
+    EXPECT_LE(income, b->ceiling);
+  }
 }
 
 inline void checkRebateStep(const WorkingStep& s, const tax::TaxYear& year) {

@@ -53,15 +53,20 @@ std::string workingLabel(const WorkingStep& step, int language) {
   return step.subject.empty() ? label : step.subject + ": " + label;
 }
 
+std::vector<const WorkingFigure*> shownInputs(const WorkingStep& step) {
+  const auto zeroAmount = [](const WorkingFigure& f) { return f.kind == FigureKind::Money && f.value == 0; };
+  const bool allZero = std::all_of(step.inputs.begin(), step.inputs.end(), zeroAmount);
+  std::vector<const WorkingFigure*> shown;
+  for (const auto& f : step.inputs)
+    if (allZero || !zeroAmount(f)) shown.push_back(&f);
+  return shown;
+}
+
 std::string workingInputs(const WorkingStep& step, int language) {
-  // Amounts of 0 are left out for a person, unless every amount is 0.
-  const bool anyAmount = std::any_of(step.inputs.begin(), step.inputs.end(),
-                                     [](const WorkingFigure& f) { return f.kind != FigureKind::Money || f.value != 0; });
   std::string text;
-  for (const auto& f : step.inputs) {
-    if (anyAmount && f.kind == FigureKind::Money && f.value == 0) continue;
+  for (const WorkingFigure* f : shownInputs(step)) {
     if (!text.empty()) text += ", ";
-    text += workingWord(f.name, language) + " " + formatFigure(f.value, f.kind);
+    text += workingWord(f->name, language) + " " + formatFigure(f->value, f->kind);
   }
   return text;
 }

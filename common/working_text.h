@@ -20,8 +20,10 @@ std::string workingWord(std::string_view english, int language);
 
 // The step's label, after its subject when it has one ("Vehicle 2: Days of use").
 std::string workingLabel(const WorkingStep& step, int language);
-// "annual taxable income 360 000.00, age 40"; amounts of 0 are left out
-// unless all are 0.
+// The figures that went in as a person reads them: amounts of 0 are left
+// out, unless all are 0.
+std::vector<const WorkingFigure*> shownInputs(const WorkingStep& step);
+// "annual taxable income 360 000.00, age 40": the figures shownInputs gives.
 std::string workingInputs(const WorkingStep& step, int language);
 // The rule with its figures and the year filled in.
 std::string workingRule(const WorkingStep& step, int taxYear, int language);

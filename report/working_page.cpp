@@ -45,15 +45,10 @@ QString workingTableHtml(const Working& working, int language, WorkingLayout lay
   int number = 0;
   for (const WorkingStep& step : working.steps()) {
     ++number;
-    // As workingInputs: amounts of 0 are left out, unless every amount is 0.
-    const bool anyAmount = std::any_of(step.inputs.begin(), step.inputs.end(), [](const WorkingFigure& f) {
-      return f.kind != FigureKind::Money || f.value != 0;
-    });
     QString inputs;
-    for (const WorkingFigure& f : step.inputs) {
-      if (anyAmount && f.kind == FigureKind::Money && f.value == 0) continue;
+    for (const WorkingFigure* f : shownInputs(step)) {
       if (!inputs.isEmpty()) inputs += QStringLiteral("<br>");
-      inputs += text(workingWord(f.name, language)) + QStringLiteral("&nbsp;") + figure(f.value, f.kind);
+      inputs += text(workingWord(f->name, language)) + QStringLiteral("&nbsp;") + figure(f->value, f->kind);
     }
     QString rule;
     if (*step.rule) {

@@ -2,6 +2,8 @@
 // person reads at a terminal, and what stays the same for scripts.
 #include <gtest/gtest.h>
 
+#include <QStandardPaths>
+
 #include "cli_support.h"
 #include "test_folder.h"
 
@@ -67,6 +69,20 @@ TEST_F(WorkingCliTest, TextFormatShowsCaptionsAmountsAndTheSteps) {
   EXPECT_EQ(refused.status, 2);
   EXPECT_TRUE(refused.out.empty()) << refused.out;
   EXPECT_FALSE(refused.err.empty());
+}
+
+TEST_F(WorkingCliTest, OnATerminalTheDefaultIsTextAndElsewhereJson) {
+  const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+  if (script.isEmpty()) GTEST_SKIP() << "no script(1) to give the program a terminal";
+  // script runs the call on a pseudo-terminal of its own.
+  QString call = QStringLiteral(QUORIN_CLI);
+  for (const QString& arg : monthly({})) call += QStringLiteral(" '") + arg + QLatin1Char('\'');
+  const CliRun onTerminal =
+      runProgram(script, {QStringLiteral("-qec"), call, QStringLiteral("/dev/null")}, cliEnvironment());
+  ASSERT_EQ(onTerminal.status, 0) << onTerminal.err;
+  EXPECT_NE(onTerminal.out.find("Total tax deduction"), std::string::npos) << onTerminal.out;
+  EXPECT_EQ(onTerminal.out.find('{'), std::string::npos) << onTerminal.out;
+  EXPECT_TRUE(runCli(monthly({})).json().contains("window"));
 }
 
 }  // namespace

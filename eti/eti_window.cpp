@@ -183,19 +183,12 @@ void EtiWindow::cmdSetupOK_Click() {
 }
 
 void EtiWindow::StartPrintout(int choice) {
-  state().PrintChoice = static_cast<std::int16_t>(choice);
-  hideFrame(print_);
-  const int language = print_->language();
-  if (language < 0) return;  // neither language chosen: nothing printed
-  // The printout carries the figures of the inputs on the window now.
-  if (!calculate()) return;
+  std::optional<Print> p = printFromFrame(print_, choice, [this] { return calculate(); });
+  if (!p) return;
   Busy busy;
-  Print p;
-  p.record = EtiRecord(input_, result_, taxYear(), print_->employeeName().toStdString(), language);
-  p.taxYear = true;
-  p.language = language;
-  p.working = workingToPrint(print_->printWorking());
-  print(kEtiReport, QString::fromLatin1(kEtiTitle), choice, std::move(p));
+  p->record = EtiRecord(input_, result_, taxYear(), print_->employeeName().toStdString(), p->language);
+  p->taxYear = true;
+  print(kEtiReport, QString::fromLatin1(kEtiTitle), choice, std::move(*p));
 }
 
 }  // namespace quorin

@@ -106,21 +106,14 @@ void PayWindow::cmdSetupOK_Click() {
 }
 
 void PayWindow::StartPrintout(int choice) {
-  state().PrintChoice = static_cast<std::int16_t>(choice);
-  hideFrame(print_);
-  const int language = print_->language();
-  if (language < 0) return;  // neither language chosen: nothing printed
-  // The printout carries the figures of the inputs on the window now.
-  if (!calculate()) return;
+  std::optional<Print> p = printFromFrame(print_, choice, [this] { return calculate(); });
+  if (!p) return;
   Busy busy;
-  Print p;
-  p.record = printRecord(print_->employeeName().toStdString(), language);
-  p.taxYear = true;
-  p.settings = setup();
-  p.settingsFields = kPayPeriodSettings;
-  p.language = language;
-  p.working = workingToPrint(print_->printWorking());
-  print(report().file, QString::fromLatin1(report().title), choice, std::move(p));
+  p->record = printRecord(print_->employeeName().toStdString(), p->language);
+  p->taxYear = true;
+  p->settings = setup();
+  p->settingsFields = kPayPeriodSettings;
+  print(report().file, QString::fromLatin1(report().title), choice, std::move(*p));
 }
 
 EntryField* PayWindow::addLimited(QGridLayout* grid, int row, int column, const QString& caption, const char* name,

@@ -1,6 +1,7 @@
 #include "widgets/calculator_window.h"
 
 #include "shell/session_state.h"
+#include "widgets/print_frame.h"
 #include "widgets/setup_panel.h"
 #include "common/clock.h"
 
@@ -330,6 +331,19 @@ bool CalculatorWindow::launch(const char* reportFile, const QString& title, int 
   p.record = std::exchange(written_, std::nullopt);
   p.rows = std::exchange(writtenRows_, std::nullopt);
   return print(reportFile, title, choice, std::move(p));
+}
+
+std::optional<CalculatorWindow::Print> CalculatorWindow::printFromFrame(PrintFrame* frame, int choice,
+                                                                        const std::function<bool()>& recalculate) {
+  state().PrintChoice = static_cast<std::int16_t>(choice);
+  hideFrame(frame);
+  const int language = frame->language();
+  if (language < 0) return std::nullopt;  // neither language chosen: nothing printed
+  if (!recalculate()) return std::nullopt;
+  Print p;
+  p.language = language;
+  p.working = workingToPrint(frame->printWorking());
+  return p;
 }
 
 bool CalculatorWindow::print(const char* reportFile, const QString& title, int choice, Print print) {

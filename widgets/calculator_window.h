@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ class QPushButton;
 class QVBoxLayout;
 
 namespace quorin {
+
+class PrintFrame;
 
 class SetupPanel;
 class WorkingPanel;
@@ -108,6 +111,12 @@ class CalculatorWindow : public QWidget {
     const Working* working = nullptr;
   };
   bool print(const char* reportFile, const QString& title, int choice, Print print);
+  // The Print or Preview of a print frame with a language choice: the frame
+  // closed and, with a language chosen and the window's inputs accepted by
+  // recalculate() (a printout carries the figures of the inputs on the
+  // window now), a Print in that language with the working as the frame
+  // asks; nothing otherwise.
+  std::optional<Print> printFromFrame(PrintFrame* frame, int choice, const std::function<bool()>& recalculate);
   // The same for a record and rows written just before with writeRecord
   // and writeRows: the report is laid out from them, without a year or
   // settings of its own.

@@ -98,7 +98,9 @@ TEST(TaxYear2027, ScaleAgainstItsPublishedBases) {
     EXPECT_EQ(y.scale[i].rate, rates[i]);
     EXPECT_EQ(y.scale[i].baseTax, bases[i]);
     // The tax on each band's ceiling is the next band's base.
-    if (i + 1 < 7) EXPECT_NEAR(tax::ApplyTaxScale(floors[i + 1], y).ScaleTax, bases[i + 1], 1e-6);
+    if (i + 1 < 7) {
+      EXPECT_NEAR(tax::ApplyTaxScale(floors[i + 1], y).ScaleTax, bases[i + 1], 1e-6);
+    }
   }
   EXPECT_EQ(tax::ApplyTaxScale(245100, y).ScaleRate, 18);
   EXPECT_EQ(tax::ApplyTaxScale(245100.01, y).ScaleRate, 26);

@@ -213,8 +213,11 @@ TEST(WorkingAccessKeys, AreFreeInEveryWindowAndTheMenuBar) {
       const QKeySequence key = QKeySequence::mnemonic(mine->text());
       ASSERT_FALSE(key.isEmpty()) << own;
       EXPECT_FALSE(menus.contains(key)) << own;
-      for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
-        if (b != mine) EXPECT_NE(QKeySequence::mnemonic(b->text()), key) << own << " " << b->objectName().toStdString();
+      for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+        if (b != mine) {
+          EXPECT_NE(QKeySequence::mnemonic(b->text()), key) << own << " " << b->objectName().toStdString();
+        }
+      }
     }
     w->close();
   }

@@ -49,6 +49,6 @@ ReportRun makeReportRun(const tax::TaxYear* year, const SettingsRecord* settings
 
 // "employee UIF 1 %, employer UIF 1 %, UIF ceiling R 17 712.00 a month, ..."
 // for the fields asked for, in the order of the Setup row.
-std::string settingsSummary(const SettingsRecord& settings, std::uint32_t fields);
+std::string settingsSummary(const SettingsRecord& settings, std::uint32_t fields, int language = 0);
 
 }  // namespace quorin

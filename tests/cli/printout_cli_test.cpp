@@ -83,6 +83,7 @@ TEST_F(PrintoutCliTest, EveryTaxPrintoutStatesTheYearThatComputedItAndTheRun) {
   text = print({"fortnightly", "--salary", "15000", "--language", "af", "--tax-year", "2027"});
   EXPECT_TRUE(text.contains("Belastingjaar 2027: 01/03/2026 – 28/02/2027"));
   EXPECT_TRUE(text.contains("bladsy 1 van 1"));
+  EXPECT_TRUE(text.contains("Instellings (gestoorde opstelling): werknemer se WVF 1 %")) << text.toStdString();
   // Business printouts: the footer without a year.
   text = print({"inflation", "--present-cost", "1000", "--period", "5", "--rate", "6"});
   EXPECT_TRUE(text.contains("page 1 of 1"));

@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, AnOpenedCalculatorTakesTypingInItsFirstField) {
   window->activateWindow();
   action("RuravUvo")->trigger();
   // The focus moves once the new window has been shown; allow a loaded machine time.
-  QTest::qWaitFor([] {
+  (void)QTest::qWaitFor([] {
     QWidget* f = QApplication::focusWidget();
     return f && f->objectName() == QLatin1String("sidbEdit1_0");
   }, 2000);

@@ -161,11 +161,6 @@ void printAligned(std::ostream& out, const std::vector<Line>& lines) {
 
 }  // namespace
 
-const char* resultCaption(std::string_view calculator, std::string_view field) {
-  const Caption* caption = captionOf(calculator, field);
-  return caption ? caption->caption : nullptr;
-}
-
 void printOutcomeText(std::ostream& out, const std::string& calculator, const Outcome& o) {
   out << calculator;
   if (o.taxYear) out << ", tax year " << *o.taxYear;

@@ -10,9 +10,6 @@
 
 namespace quorin::cli {
 
-// The caption the window shows beside a result field, or nullptr.
-const char* resultCaption(std::string_view calculator, std::string_view field);
-
 void printOutcomeText(std::ostream& out, const std::string& calculator, const Outcome& outcome);
 
 // The "working" array of the JSON object: label, subject (when the step
